@@ -77,11 +77,13 @@ std::wstring temporaryNameBeside(const std::wstring& path) {
 
 }  // namespace
 
-std::string sealText(std::string_view text, std::string_view password, size_t clearPrefix) {
+std::optional<std::string> sealText(std::string_view text, std::string_view password, size_t clearPrefix) {
     if (text.size() <= clearPrefix) return std::string(text);
+    // A salt that repeats would repeat the key stream: no random bytes, no save.
     std::string salt(kSaltSize, '\0');
-    BCryptGenRandom(nullptr, reinterpret_cast<PUCHAR>(salt.data()), ULONG(salt.size()),
-                    BCRYPT_USE_SYSTEM_PREFERRED_RNG);
+    if (!BCRYPT_SUCCESS(BCryptGenRandom(nullptr, reinterpret_cast<PUCHAR>(salt.data()), ULONG(salt.size()),
+                                        BCRYPT_USE_SYSTEM_PREFERRED_RNG)))
+        return std::nullopt;
     const CipherKey derived = deriveKey(asBytes(salt), password);
     const std::string_view prefix = text.substr(0, clearPrefix);
     std::string body(text.substr(clearPrefix));
@@ -191,7 +193,8 @@ void EncryptedFile::write(std::string_view bytes) {
 
 bool EncryptedFile::commit() {
     if (!dirty_ || path_.empty()) return true;
-    if (!replaceFileAtomically(path_, sealText(text_, password_, clearPrefix_))) return false;
+    const std::optional<std::string> sealed = sealText(text_, password_, clearPrefix_);
+    if (!sealed || !replaceFileAtomically(path_, *sealed)) return false;
     dirty_ = false;
     return true;
 }

@@ -62,7 +62,7 @@ private:
 };
 
 // Disk form <-> text. Exposed for the tests of the format.
-std::string sealText(std::string_view text, std::string_view password, size_t clearPrefix);
+std::optional<std::string> sealText(std::string_view text, std::string_view password, size_t clearPrefix);
 std::optional<std::string> unsealText(std::string_view stored, std::string_view password,
                                       size_t clearPrefix);
 
