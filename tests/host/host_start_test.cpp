@@ -52,7 +52,7 @@ std::vector<Setting> validWith(const char* key, std::optional<Bytes> value) {
 // Starts the installed searchhost in `folder`, asks it to quit as soon as its
 // thread has a message queue, and returns its exit code.
 DWORD runHost(const std::wstring& folder) {
-    std::wstring commandLine = testing_support::quoted(folder + L"\\searchhost.exe");
+    std::wstring commandLine = testing_support::quoteArgument(folder + L"\\searchhost.exe");
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

@@ -96,7 +96,7 @@ bool copyInstallation(const std::wstring& folder) {
     return copiedAny;
 }
 
-std::wstring quoted(std::wstring_view argument) { return L"\"" + std::wstring(argument) + L"\""; }
+std::wstring quoteArgument(std::wstring_view argument) { return L"\"" + std::wstring(argument) + L"\""; }
 
 ProcessResult runProcess(const std::wstring& commandLine, const std::wstring& workingDir, DWORD timeoutMs) {
     ProcessResult result;

@@ -46,6 +46,6 @@ ProcessResult runProcess(const std::wstring& commandLine, const std::wstring& wo
                          DWORD timeoutMs = 30000);
 
 // "a b" -> "\"a b\"": one argument for a command line.
-std::wstring quoted(std::wstring_view argument);
+std::wstring quoteArgument(std::wstring_view argument);
 
 }  // namespace testing_support
