@@ -108,7 +108,7 @@ TEST_F(StoreFile, SurvivesAWriterKilledAtAnyMoment) {
     for (int round = 0; round < 12; ++round) {
         const std::wstring ready = L"settings-writer-ready-" + std::to_wstring(GetCurrentProcessId());
         const HANDLE readyEvent = CreateEventW(nullptr, TRUE, FALSE, ready.c_str());
-        std::wstring commandLine = testing_support::quoted(writer) + L" " + testing_support::quoted(path()) + L" " + ready;
+        std::wstring commandLine = testing_support::quoteArgument(writer) + L" " + testing_support::quoteArgument(path()) + L" " + ready;
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
