@@ -37,9 +37,11 @@ struct Request {
 };
 
 enum class Behaviour {
-    answer,  // send the response
-    drop,    // close the connection without sending a byte
-    stall,   // keep the connection open and never answer
+    answer,        // send the response
+    drop,          // close the connection without sending a byte
+    stall,         // keep the connection open and never answer
+    dropMidBody,   // send the head and half the body, then close
+    stallMidBody,  // send the head and half the body, then nothing more
 };
 
 struct Response {
