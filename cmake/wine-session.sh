@@ -32,6 +32,11 @@ start)
   mkdir -p "$WINEPREFIX"
   setsid wineserver -p </dev/null >/dev/null 2>&1 &
   "$(dirname "$0")/wine-run.sh" "$build" cmd /c exit 0 </dev/null >/dev/null 2>&1 || true
+  # No window manager runs on the private display: windows Wine thinks managed
+  # would make it wait two seconds for a manager each time one is hidden
+  # (every closed message box), so none are.
+  "$(dirname "$0")/wine-run.sh" "$build" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+    </dev/null >/dev/null 2>&1 || true
   ;;
 stop) stop ;;
 *) echo "usage: wine-session.sh start|stop BUILD_DIR" >&2; exit 2 ;;
