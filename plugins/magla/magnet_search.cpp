@@ -80,8 +80,10 @@ void magnetSearch(SearchWindow& window) {
     const int pages = textToInt(textBetween(collected, kCountStart, kCountEnd)) / kHitsPerPage;
     if (askToContinue(pageQuestion(pages))) {
         askForPageCount(window);
+        // Asking for as many pages as were found fetches them all; asking for
+        // more than that fetches nothing further.
         const int wanted = window.requestedPages;
-        if (wanted < pages) {
+        if (wanted <= pages) {
             for (int page = 2; page <= wanted; ++page) {
                 window.setStatus(pageStatus(page));
                 collected += fetchPage(window, page);
