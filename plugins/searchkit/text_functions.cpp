@@ -135,13 +135,17 @@ std::vector<std::string> splitText(std::string_view text, std::string_view separ
 std::string replaceText(std::string_view text, std::string_view find, std::string_view replacement,
                         bool matchCase) {
     if (find.empty()) return std::string(text);
+    // One walk over the character boundaries: a findText per occurrence would
+    // walk from the start again each time.
     std::string out;
-    size_t from = 0;
-    for (int at; (at = findText(text, find, static_cast<int>(from) + 1, !matchCase)) > 0;) {
-        out.append(text.substr(from, at - 1 - from)).append(replacement);
-        from = at - 1 + find.size();
-    }
-    return out.append(text.substr(std::min(from, text.size())));
+    size_t copied = 0;  // the text before this offset is in `out`
+    forEachBoundary(text, 0, [&](size_t i) {
+        if (i < copied || !matchesAt(text, i, find, !matchCase)) return true;
+        out.append(text.substr(copied, i - copied)).append(replacement);
+        copied = i + find.size();
+        return true;
+    });
+    return out.append(text.substr(std::min(copied, text.size())));
 }
 
 std::string lowerCase(std::string_view text) {
