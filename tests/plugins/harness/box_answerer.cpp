@@ -171,6 +171,12 @@ void BoxAnswerer::watch() {
             seen_.push_back(describe(window, kind));
         }
         answerNext(window, kind);
+        LARGE_INTEGER now;
+        QueryPerformanceCounter(&now);
+        {
+            std::lock_guard lock(mutex_);
+            seen_.back().answeredAt = now.QuadPart;
+        }
         while (IsWindow(window) && IsWindowVisible(window) && WaitForSingleObject(stop_, 5) == WAIT_TIMEOUT &&
                GetTickCount64() < deadline) {
         }

@@ -41,6 +41,8 @@ struct SeenWindow {
     DWORD selectionStart = 0, selectionEnd = 0;
     // The menu's entries.
     std::vector<std::wstring> entries;
+    // When the answer went out (QueryPerformanceCounter).
+    LONGLONG answeredAt = 0;
 };
 
 class BoxAnswerer {
