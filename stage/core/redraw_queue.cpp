@@ -1,0 +1,31 @@
+#include "stage/core/redraw_queue.h"
+
+#include "stage/core/compose.h"
+#include "stage/core/window_host.h"
+
+namespace stage {
+
+void RedrawQueue::Request(const RectF& rect, int kind) {
+    if (!host_) return;
+    if (kind == 1) RecomposeRect(*host_, rect, true);
+    else if (kind == 2) queue_.push_front(rect);
+    else queue_.push_back(rect);
+    if (!busy_) Process();
+}
+
+void RedrawQueue::Process() {
+    if (!host_) return;
+    busy_ = true;
+    // A plain window shows each rectangle as it is done; a layered one is
+    // updated whole, so once at the end is enough.
+    const bool presentEach = !host_->Layered();
+    while (!queue_.empty()) {
+        const RectF rect = queue_.front();
+        queue_.pop_front();
+        RecomposeRect(*host_, rect, presentEach);
+    }
+    if (host_->Layered() && !host_->PaintingSuspended()) host_->Present();
+    busy_ = false;
+}
+
+}  // namespace stage
