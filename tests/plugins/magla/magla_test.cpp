@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "tests/plugins/harness/plugin_session.h"
+#include "tools/demosite/demo_results.h"
+#include "tools/demosite/demo_site.h"
 #include "tools/demosite/site_pages.h"
 
 using harness::Answer;
@@ -215,6 +217,31 @@ TEST_F(Magla, EmptyKeywordGetsTheErrorIcon) {
     EXPECT_EQ(boxes[0].text, L"您还没有输入要搜索的内容。");
     EXPECT_EQ(boxes[0].icon, harness::BoxIcon::error);
     EXPECT_TRUE(session->site.requests().empty());
+}
+
+TEST_F(Magla, DemoSiteServesAsManyHitsAsItAnnounces) {
+    const std::string host = "127.0.0.1:" + std::to_string(harness::sitePort());
+    const int count = demosite::magnetResultCount("abc");
+    const int pagesFound = count / 10;
+    ASSERT_GE(pagesFound, 2);
+    const SearchOutcome outcome = search(L"abc", {kOk, pages(std::to_wstring(pagesFound).c_str())},
+                                         [host](const loopback::Request& request) {
+                                             return demosite::answerDemoRequest(request, host);
+                                         });
+    ASSERT_TRUE(outcome.ended);
+    ASSERT_FALSE(outcome.seen.empty());
+    EXPECT_EQ(outcome.seen[0].text, question(pagesFound));
+    ASSERT_EQ(ui().rowCount(), pagesFound * 10);
+    for (int row : {0, pagesFound * 10 - 1}) {
+        EXPECT_EQ(ui().cell(row, 0), std::to_wstring(row + 1));
+        EXPECT_TRUE(ui().cell(row, 1).find(L"abc") != std::wstring::npos) << row;
+        EXPECT_TRUE(ui().cell(row, 6).starts_with(L"magnet:?xt=urn:btih:")) << row;
+        EXPECT_TRUE(ui().cell(row, 7).starts_with(L"thunder://")) << row;
+        for (int column = 2; column <= 5; ++column) EXPECT_FALSE(ui().cell(row, column).empty()) << row << column;
+    }
+    int hits = 0;
+    for (int page = 1; page <= pagesFound + 1; ++page) hits += static_cast<int>(demosite::magnetHits("abc", "h", page).size());
+    EXPECT_EQ(hits, count);
 }
 
 struct CopyCase {

@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "tests/plugins/harness/plugin_session.h"
+#include "tools/demosite/demo_results.h"
+#include "tools/demosite/demo_site.h"
 #include "tools/demosite/site_pages.h"
 
 using harness::Answer;
@@ -385,6 +387,35 @@ TEST_F(Nimbra, EnterDuringASearchStartsNothing) {
     EXPECT_TRUE(answerer.seen().empty()) << "a menu or box came up during the search";
     EXPECT_EQ(session->site.requests().size(), 2u);
     EXPECT_EQ(ui().rowCount(), 3);
+}
+
+// --- The demo site -----------------------------------------------------------------------
+
+loopback::Handler demoSite() {
+    const std::string host = "127.0.0.1:" + std::to_string(harness::sitePort());
+    return [host](const loopback::Request& request) { return demosite::answerDemoRequest(request, host); };
+}
+
+TEST_F(Nimbra, DemoSiteServesAsManyHitsAsItAnnounces) {
+    // "abc" is announced with 113 results: 11 pages, ten asked for, 100 rows.
+    ASSERT_EQ(demosite::engineResultCount("abc"), 113);
+    const SearchOutcome outcome = search(L"abc", {kOk, pages(L"10")}, demoSite());
+    ASSERT_TRUE(outcome.ended);
+    ASSERT_FALSE(outcome.seen.empty());
+    EXPECT_EQ(outcome.seen[0].text, question(11));
+    ASSERT_EQ(ui().rowCount(), 100);
+    for (int row : {0, 57, 99}) {
+        EXPECT_EQ(ui().cell(row, 0), std::to_wstring(row + 1));
+        EXPECT_TRUE(ui().cell(row, 1).find(L"abc") != std::wstring::npos) << row;
+        EXPECT_TRUE(ui().cell(row, 1).find(L"<strong>") == std::wstring::npos) << row;
+        EXPECT_TRUE(ui().cell(row, 1).find(L"&amp;") == std::wstring::npos) << row;
+        EXPECT_TRUE(ui().cell(row, 2).starts_with(L"http://127.0.0.1:")) << row;
+    }
+    // The last page holds the rest: 113 hits in all.
+    int hits = 0;
+    for (int first = 1; first <= 113; first += 10) hits += static_cast<int>(demosite::engineHits("abc", "h", first).size());
+    EXPECT_EQ(hits, 113);
+    EXPECT_TRUE(demosite::engineHits("abc", "h", 121).empty());
 }
 
 // --- The empty keyword --------------------------------------------------------------------
