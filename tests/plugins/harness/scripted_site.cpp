@@ -24,6 +24,7 @@ bool ScriptedSite::listening() const {
 
 bool ScriptedSite::start() {
     server_.reset();
+    if (sitePort() == 0) return false;  // the plug-ins talk to real hosts: nothing to script
     server_.emplace([this](const loopback::Request& request) { return answer(request); }, sitePort());
     requestsBefore_ = server_->requestCount();
     return listening();

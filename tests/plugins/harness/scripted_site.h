@@ -24,6 +24,7 @@ public:
     // Requests since the last script(), in arrival order.
     std::vector<loopback::Request> requests() const;
     // Stops listening, so the site is unreachable; start() listens again.
+    // Without a demo port (release builds) it never listens.
     void stop();
     bool start();
 
