@@ -3,7 +3,7 @@
 # Debian 12, as root. Quick when everything is there already.
 set -eu
 packages="cmake make g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 xvfb xauth
-          fonts-wqy-zenhei googletest imagemagick zip"
+          fonts-wqy-zenhei googletest imagemagick zip python3"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
