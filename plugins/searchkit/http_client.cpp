@@ -42,11 +42,19 @@ InternetHandle openRequest(HINTERNET connection, const RequestPlan& plan) {
         HttpOpenRequestW(connection, verb.c_str(), path.c_str(), L"HTTP/1.1", nullptr, nullptr, plan.flags, 0));
 }
 
-void sendRequest(HINTERNET request, const RequestPlan& plan) {
+bool sendRequest(HINTERNET request, const RequestPlan& plan) {
     const std::wstring headers = textToUtf16(plan.headerBlock);
     void* body = plan.body.empty() ? nullptr : const_cast<char*>(plan.body.data());
-    HttpSendRequestW(request, headers.c_str(), static_cast<DWORD>(headers.size()), body,
-                     static_cast<DWORD>(plan.body.size()));
+    return HttpSendRequestW(request, headers.c_str(), static_cast<DWORD>(headers.size()), body,
+                            static_cast<DWORD>(plan.body.size()));
+}
+
+// Whether a status line came back. Wine reports a connection closed before
+// any response as a successful send with an empty response.
+bool hasResponse(HINTERNET request) {
+    DWORD status = 0, size = sizeof status;
+    return HttpQueryInfoW(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr) &&
+           status != 0;
 }
 
 ByteString readBody(HINTERNET request, const FetchLimits& limits) {
@@ -78,8 +86,10 @@ struct Exchange {
     std::string headers;
 };
 
-// Opens, sends and reads; nullopt when a handle cannot be opened. The handles
-// are closed request first, then connection, then session.
+// Opens, sends and reads; nullopt when a handle cannot be opened or no
+// response came back (WinINet connects only when the request is sent, so this
+// is where an unreachable or silent server shows). The handles are closed
+// request first, then connection, then session.
 std::optional<Exchange> exchange(const RequestPlan& plan, std::string_view proxy, const FetchLimits& limits) {
     const InternetHandle session = openSession(plan, proxy);
     if (!session) return std::nullopt;
@@ -91,7 +101,7 @@ std::optional<Exchange> exchange(const RequestPlan& plan, std::string_view proxy
     const InternetHandle request = openRequest(connection.get(), plan);
     if (!request) return std::nullopt;
     applyTimeouts(request.get(), limits);
-    sendRequest(request.get(), plan);
+    if (!sendRequest(request.get(), plan) || !hasResponse(request.get())) return std::nullopt;
     Exchange result{readBody(request.get(), limits), {}};
     result.headers = responseHeaders(request.get());
     return result;

@@ -3,9 +3,10 @@
 // Internet handle, new connection, one request, everything closed again.
 // Texts are code page 936; a cookie string is name=value entries joined by "; ".
 //
-// Failures stay quiet: when a handle cannot be opened the body is empty and
-// every out-parameter keeps its value. A send failure or an error status is not
-// looked at either: whatever body arrives is returned.
+// Failures stay quiet: when a handle cannot be opened or no response arrives
+// (server unreachable, connection dropped, time-out) the body is empty and
+// every out-parameter keeps its value. The status code is never looked at:
+// whatever body arrives with a response is returned.
 #include <cstddef>
 #include <string>
 #include <string_view>

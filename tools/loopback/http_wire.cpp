@@ -50,7 +50,7 @@ size_t contentLength(const Request& request) {
 
 bool hasHeader(const Response& response, std::string_view name) {
     for (const Header& header : response.headers) {
-        if (sameName(header.name, name)) return true;
+        if (sameHeaderName(header.name, name)) return true;
     }
     return false;
 }
@@ -68,7 +68,7 @@ std::string chunked(std::string_view body, size_t chunkSize) {
 
 }  // namespace
 
-bool sameName(std::string_view a, std::string_view b) {
+bool sameHeaderName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
         if (lowered(a[i]) != lowered(b[i])) return false;
@@ -78,14 +78,14 @@ bool sameName(std::string_view a, std::string_view b) {
 
 std::string Request::header(std::string_view name) const {
     for (const Header& h : headers) {
-        if (sameName(h.name, name)) return h.value;
+        if (sameHeaderName(h.name, name)) return h.value;
     }
     return {};
 }
 
 bool Request::hasHeader(std::string_view name) const {
     for (const Header& h : headers) {
-        if (sameName(h.name, name)) return true;
+        if (sameHeaderName(h.name, name)) return true;
     }
     return false;
 }

@@ -17,6 +17,4 @@ std::optional<Request> readRequest(Channel& channel, std::string& pending);
 // line and body, chunked when asked. A response to HEAD carries no body.
 std::string formatResponse(const Response& response, bool toHead);
 
-bool sameName(std::string_view a, std::string_view b);
-
 }  // namespace loopback

@@ -69,7 +69,7 @@ struct LoopbackServer::State {
             return false;
         case Behaviour::answer: break;
         }
-        return channel.sendAll(bytes) && !response.closeAfter && !sameName(request.header("Connection"), "close");
+        return channel.sendAll(bytes) && !response.closeAfter && !sameHeaderName(request.header("Connection"), "close");
     }
 
     void reapFinished() {

@@ -62,6 +62,9 @@ struct Response {
 
 using Handler = std::function<Response(const Request&)>;
 
+// Header names compare without regard to letter case.
+bool sameHeaderName(std::string_view a, std::string_view b);
+
 class LoopbackServer {
 public:
     // Listens on 127.0.0.1 at `port`, or at a free port the system picks when 0.
