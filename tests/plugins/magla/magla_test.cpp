@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/plugins/harness/plugin_session.h"
+#include "tests/support/test_support.h"
 #include "tools/demosite/demo_results.h"
 #include "tools/demosite/demo_site.h"
 #include "tools/demosite/site_pages.h"
@@ -85,6 +86,8 @@ TEST_F(Magla, ExportsItsOwnTitleAndIcon) {
     EXPECT_EQ(session->plugin.title, "\xB4\xC5\xC1\xA6\xC1\xB4\xBD\xD3");  // 磁力链接 in code page 936
     EXPECT_EQ(session->plugin.iconWordAtMinus8, 1u);
     EXPECT_EQ(session->plugin.icon.size(), 9662u);
+    // The shipped picture, byte for byte.
+    EXPECT_EQ(testing_support::readFileBytes(ICON_FILE), session->plugin.icon);
     EXPECT_EQ(session->plugin.searchNum(), 0);
 }
 

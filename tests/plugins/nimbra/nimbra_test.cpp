@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "tests/plugins/harness/plugin_session.h"
+#include "tests/support/test_support.h"
 #include "tools/demosite/demo_results.h"
 #include "tools/demosite/demo_site.h"
 #include "tools/demosite/site_pages.h"
@@ -119,6 +120,8 @@ TEST_F(Nimbra, ExportsTitleIconAndNumber) {
     EXPECT_EQ(icon[6], 48);
     EXPECT_EQ(icon[7], 48);
     EXPECT_EQ(icon[12] | icon[13] << 8, 32);
+    // The shipped picture, byte for byte.
+    EXPECT_EQ(testing_support::readFileBytes(ICON_FILE), session->plugin.icon);
     ASSERT_NE(plugin.searchNum, nullptr);
     EXPECT_EQ(plugin.searchNum(), 0);
 }
