@@ -10,12 +10,29 @@ cmake --build --preset demo -j "$(nproc)"
 build=$PWD/build/demo
 app=$build/app
 
+# The search plug-ins of this build talk to the demo site on loopback: it runs
+# as long as the host does. Its first line says it is listening.
+site=
+start_demo_site() {
+  log=$build/demosite.log
+  rm -f "$log"
+  cmake/wine-run.sh "$build" "$build/tools/demosite/demosite.exe" >"$log" 2>&1 &
+  site=$!
+  for _ in $(seq 100); do [ -s "$log" ] && break; sleep 0.1; done
+  cat "$log"
+}
+stop_demo_site() { [ -z "$site" ] || kill "$site" 2>/dev/null || true; }
+
 if [ -n "${DISPLAY:-}" ]; then
-  exec cmake/wine-run.sh "$build" "$app/searchhost.exe"
+  trap stop_demo_site EXIT
+  start_demo_site
+  cmake/wine-run.sh "$build" "$app/searchhost.exe"
+  exit
 fi
 
 cmake/wine-session.sh start "$build"
-trap 'cmake/wine-session.sh stop "$build"' EXIT
+trap 'stop_demo_site; cmake/wine-session.sh stop "$build"' EXIT
+start_demo_site
 cmake/wine-run.sh "$build" "$app/searchhost.exe" &
 host=$!
 sleep 8
