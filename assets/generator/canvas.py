@@ -131,6 +131,15 @@ class Canvas:
         if background is not None:
             self.fill(Mask(width, height, [1.0] * size), background)
 
+    @classmethod
+    def of_pixels(cls, width, height, pixels):
+        """A canvas holding 8-bit straight-alpha pixels, as pixels() gives them."""
+        c = cls(width, height)
+        for i, (r, g, b, a) in enumerate(pixels):
+            alpha = a / 255.0
+            c.r[i], c.g[i], c.b[i], c.a[i] = r * alpha, g * alpha, b * alpha, alpha
+        return c
+
     def mask(self, contours):
         return Mask.of(self.width, self.height, contours)
 

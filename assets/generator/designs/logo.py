@@ -5,24 +5,10 @@ the lens and keep strokes on whole pixels so they stay sharp.
 """
 from .. import encode, shapes
 from ..canvas import Canvas, linear, with_alpha
-from ..palette import (AMBER, AMBER_DARK, BLUE, BLUE_DARK, BLUE_LIGHT, BLUE_MIST, BLUE_PALE,
-                       SHADOW, WHITE)
+from ..palette import AMBER, AMBER_DARK, BLUE, BLUE_DARK, BLUE_LIGHT, BLUE_MIST, BLUE_PALE, WHITE
+from .tile import tile
 
 SIZES = (128, 64, 48, 32, 16)
-
-
-def tile(c, size, margin, shadow=True):
-    """The rounded light tile every icon of the set stands on."""
-    box = size - 2 * margin
-    outline = shapes.round_rect(margin, margin, box, box, box * 0.23)
-    mask = c.mask(outline)
-    if shadow:
-        c.shadow(mask, 0, max(1, round(size / 48)), size / 36, with_alpha(SHADOW, 0.38))
-    c.fill(mask, linear((0, margin), (0, size - margin), [(0, WHITE), (1, BLUE_MIST)]))
-    edge = max(1.0, size / 64)
-    c.fill(shapes.frame(margin, margin, box, box, box * 0.23, edge),
-           with_alpha(BLUE_PALE, 0.9))
-    return mask
 
 
 def magnifier(c, size, cx, cy, radius, ring, detail):
@@ -42,14 +28,12 @@ def magnifier(c, size, cx, cy, radius, ring, detail):
     c.fill(shapes.ring(cx, cy, radius, inner),
            linear((cx - radius, cy - radius), (cx + radius, cy + radius),
                   [(0, BLUE_LIGHT), (0.45, BLUE), (1, BLUE_DARK)]))
-    if detail:
-        c.fill(shapes.arc_stroke(cx, cy, inner * 0.78, 205, 250, inner * 0.13), with_alpha(WHITE, 0.95))
 
 
 def image(size):
     c = Canvas(size, size)
     margin = {128: 7, 64: 4, 48: 3, 32: 2, 16: 0}[size]
-    tile(c, size, margin, shadow=size >= 32)
+    tile(c, size, margin, WHITE, BLUE_MIST, edge=with_alpha(BLUE_PALE, 0.9), shadow=size >= 32)
     ring = max(2.0, size * 0.085)
     magnifier(c, size, size * 0.44, size * 0.44, size * 0.245, ring, detail=size >= 48)
     return c.pixels()

@@ -3,8 +3,8 @@ warning, question, information, success) and the light 2 x 160 strip the box
 is painted from (a top panel, a middle drawn mirrored and stretched, and a
 button band from row 129 down)."""
 from .. import encode, shapes
-from ..canvas import Canvas, Mask, linear, with_alpha
-from ..palette import (AMBER, AMBER_DARK, BLUE, BLUE_DARK, BLUE_LIGHT, GREEN, GREEN_DARK, RED,
+from ..canvas import Canvas, linear, with_alpha
+from ..palette import (AMBER, AMBER_DARK, BLUE_DARK, BLUE_LIGHT, GREEN, GREEN_DARK, RED,
                        RED_DARK, SHADOW, WHITE)
 
 CELL = 40

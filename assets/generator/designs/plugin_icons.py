@@ -1,22 +1,12 @@
-"""The two search plug-ins' tab icons, 48 x 48: the program's tile, tinted, with
-a white emblem. They sit on the light tab strip above the tab's title."""
-from .. import encode, shapes
-from ..canvas import Canvas, linear, with_alpha
+"""The two search plug-ins' tab icons, 48 x 48: the logo's tile, tinted, with a
+white emblem. They sit on the light tab strip above the tab's title."""
+from .. import encode, font, shapes
+from ..canvas import Canvas, with_alpha
 from ..palette import AMBER, AMBER_DARK, BLUE, BLUE_DARK, BLUE_LIGHT, SHADOW, WHITE
 from ..text import heading
+from .tile import tile
 
 SIZE = 48
-
-
-def _tinted_tile(c, top, bottom):
-    margin = 3
-    box = SIZE - 2 * margin
-    outline = c.mask(shapes.round_rect(margin, margin, box, box, box * 0.23))
-    c.shadow(outline, 0, 1, 1.5, with_alpha(SHADOW, 0.35))
-    c.fill(outline, linear((0, margin), (0, SIZE - margin), [(0, top), (1, bottom)]))
-    shine = shapes.round_rect(margin + 1, margin + 1, box - 2, box * 0.48, box * 0.2)
-    c.fill(shine, linear((0, margin), (0, margin + box * 0.5),
-                         [(0, with_alpha(WHITE, 0.22)), (1, with_alpha(WHITE, 0.0))]))
 
 
 def _cloud(c):
@@ -35,7 +25,7 @@ def _cloud(c):
 def nimbra_icon():
     """Cloud emblem: the cloud-disk search."""
     c = Canvas(SIZE, SIZE)
-    _tinted_tile(c, BLUE_LIGHT, BLUE_DARK)
+    tile(c, SIZE, 3, BLUE_LIGHT, BLUE_DARK, shine=True)
     _cloud(c)
     pixels = c.pixels()
     return encode.ico([(SIZE, pixels)]), [(SIZE, SIZE, pixels)]
@@ -44,9 +34,9 @@ def nimbra_icon():
 def magla_icon():
     """Two-letter emblem: the magnet-link search."""
     c = Canvas(SIZE, SIZE)
-    _tinted_tile(c, AMBER, AMBER_DARK)
-    letters, width = heading(SIZE, SIZE, "BT", 22, 0, 0)
-    letters, width = heading(SIZE, SIZE, "BT", 22, (SIZE - width) / 2 - 0.5, 32, weight=0.9)
+    tile(c, SIZE, 3, AMBER, AMBER_DARK, shine=True)
+    left = (SIZE - font.outline_width("BT", 22)) / 2 - 0.5
+    letters, _ = heading(SIZE, SIZE, "BT", 22, left, 32, weight=0.9)
     c.shadow(letters, 0, 1, 1, with_alpha(AMBER_DARK, 0.8))
     c.fill(letters, WHITE)
     pixels = c.pixels()
