@@ -2,22 +2,12 @@
 
 #include <commctrl.h>
 
+#include "tests/plugins/harness/window_text.h"
+
 namespace harness {
 namespace {
 
 constexpr DWORD kGiveUpMs = 60000;
-
-std::wstring className(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-std::wstring textOf(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 BOOL CALLBACK collectChild(HWND child, LPARAM list) {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);

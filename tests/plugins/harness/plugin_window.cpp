@@ -4,26 +4,9 @@
 
 #include <cstring>
 
+#include "tests/plugins/harness/window_text.h"
+
 namespace harness {
-namespace {
-
-std::wstring className(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
-
-std::wstring textOf(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-LPARAM pointAt(int x, int y) {
-    return MAKELPARAM(x, y);
-}
-
-}  // namespace
 
 bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
@@ -118,8 +101,8 @@ void PluginWindow::rightClick(int row) {
     POINT screen = at;
     ClientToScreen(list_, &screen);
     SetCursorPos(screen.x, screen.y);
-    PostMessageW(list_, WM_RBUTTONUP, 0, pointAt(at.x, at.y));
-    SendMessageW(list_, WM_RBUTTONDOWN, MK_RBUTTON, pointAt(at.x, at.y));
+    PostMessageW(list_, WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    SendMessageW(list_, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x, at.y));
 }
 
 std::wstring PluginWindow::status() const {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/plugins/harness/plugin_session.h"
+#include "tests/plugins/harness/plugin_test.h"
 #include "tests/support/test_support.h"
 #include "tools/demosite/demo_results.h"
 #include "tools/demosite/demo_site.h"
@@ -56,28 +56,11 @@ std::vector<std::string> targets(const std::vector<loopback::Request>& requests)
     return found;
 }
 
-class Magla : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { session = new harness::PluginSession(L"Magla.dll"); }
-    static void TearDownTestSuite() {
-        delete session;
-        session = nullptr;
-    }
-    void SetUp() override {
-        ASSERT_NE(session->window, nullptr) << "Magla.dll did not give its window";
-        if (!session->site.listening())
-            GTEST_SKIP() << "this build talks to real hosts, or port " << harness::sitePort() << " is taken";
-    }
-
-    SearchOutcome search(const std::wstring& keyword, std::vector<Answer> answers, loopback::Handler handler) {
-        return session->search(keyword, std::move(answers), std::move(handler), kEnd);
-    }
-    harness::PluginWindow& ui() { return *session->ui; }
-
-    static harness::PluginSession* session;
+class Magla : public harness::PluginTest<Magla> {
+public:
+    static constexpr const wchar_t* kLibrary = L"Magla.dll";
+    static constexpr const wchar_t* kEndStatus = kEnd;
 };
-
-harness::PluginSession* Magla::session = nullptr;
 
 const Answer kOk{Answer::ok, L""}, kCancel{Answer::cancel, L""};
 Answer pages(const wchar_t* text) { return {Answer::typePages, text}; }

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/plugins/harness/plugin_session.h"
+#include "tests/plugins/harness/plugin_test.h"
 #include "tests/support/test_support.h"
 #include "tools/demosite/demo_results.h"
 #include "tools/demosite/demo_site.h"
@@ -82,28 +82,11 @@ loopback::Handler engineWith(std::vector<demosite::EngineHit> hits, std::string 
     };
 }
 
-class Nimbra : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { session = new harness::PluginSession(L"Nimbra.dll"); }
-    static void TearDownTestSuite() {
-        delete session;
-        session = nullptr;
-    }
-    void SetUp() override {
-        ASSERT_NE(session->window, nullptr) << "Nimbra.dll did not give its window";
-        if (!session->site.listening())
-            GTEST_SKIP() << "this build talks to real hosts, or port " << harness::sitePort() << " is taken";
-    }
-
-    SearchOutcome search(const std::wstring& keyword, std::vector<Answer> answers, loopback::Handler handler) {
-        return session->search(keyword, std::move(answers), std::move(handler), kEnd);
-    }
-    harness::PluginWindow& ui() { return *session->ui; }
-
-    static harness::PluginSession* session;
+class Nimbra : public harness::PluginTest<Nimbra> {
+public:
+    static constexpr const wchar_t* kLibrary = L"Nimbra.dll";
+    static constexpr const wchar_t* kEndStatus = kEnd;
 };
-
-harness::PluginSession* Nimbra::session = nullptr;
 
 // --- The export contract ------------------------------------------------------
 
