@@ -7,9 +7,17 @@ namespace stage {
 
 void RedrawQueue::Request(const RectF& rect, int kind) {
     if (!host_) return;
-    if (kind == 1) RecomposeRect(*host_, rect, true);
-    else if (kind == 2) queue_.push_front(rect);
-    else queue_.push_back(rect);
+    if (kind == 1 && !busy_) {
+        // At once, but still marked busy: a request made while composing
+        // must not start a second composition inside this one.
+        busy_ = true;
+        RecomposeRect(*host_, rect, true);
+        busy_ = false;
+    } else if (kind == 1 || kind == 2) {
+        queue_.push_front(rect);
+    } else {
+        queue_.push_back(rect);
+    }
     if (!busy_) Process();
 }
 

@@ -18,8 +18,8 @@ public:
     void Init(WindowHost* host) { host_ = host; }
     void Clear() { queue_.clear(); }
     // kind 0 appends, 2 puts the rectangle in front, 1 recomposes and
-    // presents it at once; then the queue is worked off unless that is
-    // already going on.
+    // presents it at once (next, when the queue is being worked off); then
+    // the queue is worked off unless that is already going on.
     void Request(const RectF& rect, int kind);
     bool IsIdle() const { return !busy_; }
     void Process();

@@ -18,7 +18,7 @@ void StageStartup();
 
 int OsMajorVersion();
 GpFont* DefaultFont();
-GpBitmap* CaptionSkin();  // 729 x 20, or 0 when the program carries none
+GpBitmap* CaptionSkin();  // 729 x 20
 HCURSOR ArrowCursor();
 HICON ClassIcon();        // the program's icon resource 129, or 0
 

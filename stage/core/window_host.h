@@ -150,6 +150,7 @@ public:
     GpBitmap* BackgroundImage() const { return backgroundImage_.get(); }
     HCURSOR DefaultCursor() const { return defaultCursor_; }
     bool Resizable() const { return resizable_; }
+    HWND TooltipWindow() const { return tooltip_; }
 
 private:
     void applyStyles(const AttachOptions& options);
