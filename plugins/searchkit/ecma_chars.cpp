@@ -38,6 +38,7 @@ const CaseTable& table(bool upper) {
 }  // namespace
 
 wchar_t foldCase(wchar_t c) { return table(false)[c]; }
+const wchar_t* foldTable() { return table(false).data(); }
 wchar_t upperCase(wchar_t c) { return table(true)[c]; }
 
 bool isLineTerminator(wchar_t c) { return c == L'\n' || c == L'\r' || c == 0x2028 || c == 0x2029; }

@@ -21,7 +21,11 @@ struct Frame {
 class Machine {
 public:
     Machine(const Program& program, std::wstring_view subject, bool multiLine)
-        : program_(program), code_(program.code), s_(subject), multiLine_(multiLine) {}
+        : program_(program),
+          code_(program.code),
+          s_(subject),
+          multiLine_(multiLine),
+          fold_(program.ignoreCase ? foldTable() : nullptr) {}
 
     // A match starting exactly at `start`; its bounds are in registers 0 and 1.
     bool matchAt(int start) {
@@ -32,7 +36,7 @@ public:
 
     std::vector<std::wstring> groups() const {
         std::vector<std::wstring> out;
-        for (int g = 0; g <= program_.groups; ++g) {
+        for (int g = 1; g <= program_.groups; ++g) {
             const int from = registers_[2 * g], to = registers_[2 * g + 1];
             out.emplace_back(from >= 0 && to >= from ? s_.substr(from, to - from) : std::wstring_view());
         }
@@ -57,9 +61,7 @@ public:
     }
 
 private:
-    bool same(wchar_t c, wchar_t patternChar) const {
-        return (program_.ignoreCase ? foldCase(c) : c) == patternChar;
-    }
+    bool same(wchar_t c, wchar_t patternChar) const { return (fold_ ? fold_[c] : c) == patternChar; }
 
     void set(int reg, int value) {
         stack_.push_back({-reg - 1, registers_[reg]});
@@ -117,7 +119,7 @@ private:
         if (position + length > static_cast<int>(s_.size())) return false;
         for (int i = 0; i < length; ++i) {
             const wchar_t c = s_[from + i];
-            if (!same(s_[position + i], program_.ignoreCase ? foldCase(c) : c)) return false;
+            if (!same(s_[position + i], fold_ ? fold_[c] : c)) return false;
         }
         position += length;
         return true;
@@ -199,6 +201,7 @@ private:
     const std::vector<Inst>& code_;
     std::wstring_view s_;
     bool multiLine_;
+    const wchar_t* fold_;  // null when letter case counts
     std::optional<wchar_t> firstChar_;
     std::vector<int> registers_;
     std::vector<Frame> stack_;

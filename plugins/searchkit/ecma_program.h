@@ -57,6 +57,8 @@ std::optional<Program> compilePattern(std::wstring_view pattern, bool ignoreCase
 
 // Character rules shared by the compiler and the machine.
 wchar_t foldCase(wchar_t c);
+// The whole folding table, for loops that fold every character they read.
+const wchar_t* foldTable();
 wchar_t upperCase(wchar_t c);
 bool isLineTerminator(wchar_t c);
 bool isSpaceChar(wchar_t c);

@@ -22,7 +22,7 @@ struct Flags {
     bool global = false;
 };
 
-// Per match: the whole match, then every capture group (empty when it took no part).
+// Per match: every capture group, from group 1 (empty when it took no part).
 using MatchSet = std::vector<std::vector<std::wstring>>;
 
 // All matches, left to right (the first only unless global); nullopt when

@@ -48,8 +48,8 @@ bool RegexService::runSearch(std::string_view pattern, std::string_view subject,
 std::string RegexService::groupText(int match, int group) const {
     if (match < 1 || match > matchCount()) return {};
     const Groups& groups = matches_[match - 1];
-    if (group < 0 || group >= static_cast<int>(groups.size())) return {};
-    return utf16ToText(groups[group]);
+    if (group < 1 || group > static_cast<int>(groups.size())) return {};
+    return utf16ToText(groups[group - 1]);
 }
 
 }  // namespace searchkit

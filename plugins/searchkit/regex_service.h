@@ -41,8 +41,8 @@ public:
     // empty one); false when the pattern is rejected, leaving no matches.
     bool runSearch(std::string_view pattern, std::string_view subject, const RegexOptions& options = {});
     int matchCount() const { return static_cast<int>(matches_.size()); }
-    // Group g of match m, both counted from 1 (group 0 is the whole match).
-    // Empty when the group took part in no match or either number is out of range.
+    // Group g of match m, both counted from 1. Empty when the group took part
+    // in no match or either number is out of range.
     std::string groupText(int match, int group) const;
 
     // Which engine produced the current match set (automatic while none did).
@@ -50,7 +50,7 @@ public:
     // Whether the COM component can be created on this system.
     static bool comEngineAvailable();
 
-    // One match: the whole match first, then each capture group, in UTF-16.
+    // One match: its capture groups from group 1 on, in UTF-16.
     using Groups = std::vector<std::wstring>;
 
 private:

