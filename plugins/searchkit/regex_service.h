@@ -54,9 +54,10 @@ public:
     using Groups = std::vector<std::wstring>;
 
 private:
+    bool search(std::string_view pattern, std::string_view subject, const RegexOptions& options);
+
     RegexEngine engine_;
     RegexEngine used_ = RegexEngine::automatic;
-    std::wstring subject_;
     std::vector<Groups> matches_;
 };
 
