@@ -138,7 +138,9 @@ TEST_F(ButtonPlugin, EveryClickOpensTheAddressTheFileHoldsThen) {
     ASSERT_TRUE(waitForFile(scripts_.path(), first, 30000)) << "the first address was not opened";
     EXPECT_FALSE(fileExistsAt(second));
 
-    writeMain({{"WindowsGroup", toCodePage936(markerScript(L"second.bat", second))}});
+    // A Chinese name shows the address is read as code page 936, whatever
+    // the system's own code page is.
+    writeMain({{"WindowsGroup", toCodePage936(markerScript(L"\u52a0\u5165\u7fa4\u804a.bat", second))}});
     click_();
     EXPECT_TRUE(waitForFile(scripts_.path(), second, 30000)) << "the changed address was not opened";
 }
