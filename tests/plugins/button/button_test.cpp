@@ -107,6 +107,9 @@ TEST_F(ButtonPlugin, PictureIsTheJoinGroupPngBehindItsLength) {
     EXPECT_EQ(decoded->width, 90);
     EXPECT_EQ(decoded->height, 22);
     EXPECT_EQ(picture_(), p) << "the block moved";
+    MEMORY_BASIC_INFORMATION page{};
+    ASSERT_NE(VirtualQuery(p - 8, &page, sizeof page), 0u);
+    EXPECT_EQ(page.Protect, DWORD(PAGE_READONLY)) << "not in the library's constant data";
 }
 
 TEST_F(ButtonPlugin, OffersExactlyOneButton) {
