@@ -164,6 +164,13 @@ TEST(CharacterSets, Utf8ToTextStopsAtZeroAndMarksUnknownCharacters) {
     EXPECT_EQ(utf8ToText("\xe0\xb8\x81" "x"), "?x");  // Thai ko kai has no code page 936 form
 }
 
+// e followed by a combining acute accent is composed into the one character
+// code page 936 has for it.
+TEST(CharacterSets, Utf8ToTextComposesCombiningMarks) {
+    EXPECT_EQ(utf8ToText("e\xcc\x81"), "\xa8\xa6");
+    EXPECT_EQ(utf8ToText("\xc3\xa9"), "\xa8\xa6");
+}
+
 TEST(UrlEncode, EveryByteUnlessKeptAndOptionallyUtf8First) {
     EXPECT_EQ(urlEncode("-"), "%2D");
     EXPECT_EQ(urlEncode("-", true), "-");

@@ -6,6 +6,8 @@ namespace loopback {
 
 Channel::Channel(Socket socket, HANDLE stop) : socket_(std::move(socket)), event_(WSACreateEvent()), stop_(stop) {
     WSAEventSelect(socket_.get(), event_, FD_READ | FD_WRITE | FD_CLOSE);
+    const BOOL noDelay = TRUE;
+    setsockopt(socket_.get(), IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&noDelay), sizeof noDelay);
 }
 
 Channel::~Channel() {
