@@ -1,5 +1,6 @@
 #include "plugins/searchkit/form_controls.h"
 
+#include <cwchar>
 #include <memory>
 #include <type_traits>
 
@@ -13,12 +14,41 @@ struct FontDeleter {
 };
 using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
-// Asking for the GB2312 character set makes the system pick a face that has
-// the Chinese glyphs even where the named one is not installed.
+// The first of these faces that is installed: the usual Chinese interface
+// faces of the platform, then a free one found on other systems. A face must
+// carry Latin letters too, so the system is not left to pick by character set.
+constexpr const wchar_t* kFaces[] = {L"Microsoft YaHei", L"SimSun", L"WenQuanYi Zen Hei"};
+
+int CALLBACK noteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool installed(const wchar_t* face) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy(wanted.lfFaceName, face, LF_FACESIZE - 1);
+    bool found = false;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(screen, &wanted, noteFound, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+HFONT createFormFont() {
+    const wchar_t* face = kFaces[0];
+    for (const wchar_t* candidate : kFaces) {
+        if (installed(candidate)) {
+            face = candidate;
+            break;
+        }
+    }
+    return CreateFontW(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+}
+
 HFONT formFont() {
-    static const UniqueFont font{CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                             DEFAULT_PITCH | FF_DONTCARE, L"Microsoft YaHei")};
+    static const UniqueFont font{createFormFont()};
     return font.get();
 }
 
@@ -47,8 +77,12 @@ HWND createControl(HWND parent, const wchar_t* className, std::string_view text,
     HWND control = CreateWindowExW(exStyle, className, textToUtf16(text).c_str(), WS_CHILD | WS_VISIBLE | style,
                                    place.left, place.top, place.width, place.height, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), thisModule(), nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(formFont()), FALSE);
+    useFormFont(control);
     return control;
+}
+
+void useFormFont(HWND control) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(formFont()), FALSE);
 }
 
 void setWindowText(HWND window, std::string_view text) {

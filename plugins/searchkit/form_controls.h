@@ -24,6 +24,9 @@ ATOM registerFormClass(const wchar_t* className, WNDPROC proc);
 HWND createControl(HWND parent, const wchar_t* className, std::string_view text, DWORD style, DWORD exStyle,
                    const Placement& place, int id);
 
+// Gives a control the forms' font (the list and its header have their own otherwise).
+void useFormFont(HWND control);
+
 void setWindowText(HWND window, std::string_view text);
 std::string windowText(HWND window);
 

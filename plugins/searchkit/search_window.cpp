@@ -76,6 +76,7 @@ void SearchWindow::runCreationSteps() {
     resizeKeepingPlace(keyword_, place.keyword.right - place.keyword.left, place.keyword.bottom - place.keyword.top);
     moveKeepingSize(button_, place.button.left, place.button.top);
     list_.create(window_, place.list.left, place.list.top, place.list.width, place.list.height);
+    useFormFont(list_.window());
     list_.setFullRowSelect(true, true);
     list_.setGridLines(true, true);
     list_.setSingleSelect(true, true);
