@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <system_error>
 #include <thread>
 
 #include "plugins/searchkit/page_count_prompt.h"
@@ -19,8 +20,14 @@ int showBox(HWND owner, std::string_view text, UINT style) {
 }
 
 // Nothing waits for the worker: it ends on its own after the end status.
-void startWorker(SearchWindow& window) {
-    std::thread(window.table().search, std::ref(window)).detach();
+// False when no thread could be made (nothing may leave a window procedure).
+bool startWorker(SearchWindow& window) {
+    try {
+        std::thread(window.table().search, std::ref(window)).detach();
+        return true;
+    } catch (const std::system_error&) {
+        return false;
+    }
 }
 
 }  // namespace
@@ -32,7 +39,7 @@ void startSearch(SearchWindow& window) {
         return;
     }
     window.setSearchEnabled(false);
-    startWorker(window);
+    if (!startWorker(window)) window.setSearchEnabled(true);
 }
 
 std::string stampedStatus(std::string_view text) {
