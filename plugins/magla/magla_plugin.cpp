@@ -12,7 +12,7 @@ using namespace searchkit;
 
 #include "kMaglaIcon.inc"
 
-constexpr ColumnSpec kColumns[] = {
+constexpr ListColumn kColumns[] = {
     {"序号", 60},     {"标题", 180},     {"类型", 60},      {"下载热度", 60},
     {"文件大小", 60}, {"最近下载", 60}, {"磁力链接", 180}, {"迅雷链接", 180},
 };

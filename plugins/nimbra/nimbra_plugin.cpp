@@ -12,7 +12,7 @@ using namespace searchkit;
 
 #include "kNimbraIcon.inc"
 
-constexpr ColumnSpec kColumns[] = {{"序号", 60}, {"标题", 300}, {"地址", 300}};
+constexpr ListColumn kColumns[] = {{"序号", 60}, {"标题", 300}, {"地址", 300}};
 constexpr int kTrackedColumns[] = {1, 2};
 constexpr MenuEntry kMenu[] = {
     {"复制网址(&C)", RowAction::copy, 2},

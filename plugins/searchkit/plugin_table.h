@@ -12,7 +12,7 @@ namespace searchkit {
 
 class SearchWindow;
 
-struct ColumnSpec {
+struct ListColumn {
     const char* title;
     int width;  // at creation
 };
@@ -33,7 +33,7 @@ struct MenuEntry {
 struct PluginTable {
     const char* title;
     const unsigned char* icon;  // P of a length-prefixed blob holding an icon file
-    std::span<const ColumnSpec> columns;
+    std::span<const ListColumn> columns;
     // Columns whose width follows the window: W / trackedDivisor, truncated.
     std::span<const int> trackedColumns;
     double trackedDivisor;

@@ -80,7 +80,7 @@ void SearchWindow::runCreationSteps() {
     list_.setFullRowSelect(true, true);
     list_.setGridLines(true, true);
     list_.setSingleSelect(true, true);
-    for (const ColumnSpec& column : table_.columns) list_.insertColumn(column.title, column.width);
+    for (const ListColumn& column : table_.columns) list_.insertColumn(column.title, column.width);
     list_.setFillCallback(table_.fillCell);
     list_.setRightClickHandler(onListRightClick);
     setStatus("加入QQ群，可以下载更给力的插件哦");

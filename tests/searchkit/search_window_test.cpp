@@ -31,7 +31,7 @@ void recordingSearch(SearchWindow& window) {
     SetEvent(searchRan);
 }
 
-constexpr searchkit::ColumnSpec kColumns[] = {{"No", 60}, {"Title", 300}, {"Link", 300}};
+constexpr searchkit::ListColumn kColumns[] = {{"No", 60}, {"Title", 300}, {"Link", 300}};
 constexpr int kTracked[] = {1, 2};
 constexpr searchkit::MenuEntry kMenu[] = {{"Copy", searchkit::RowAction::copy, 2}};
 

@@ -188,6 +188,7 @@ TEST_F(VirtualListTest, RequestFromAWindowWithoutCallbackGetsNoText) {
 
 TEST_F(VirtualListTest, RightClickReachesItsHandlerAndThenTheParent) {
     list.setRightClickHandler(onRightClick);
+    EXPECT_NE(GetPropW(list.window(), L"事件_NM_RCLICK"), nullptr);
     NMHDR click{list.window(), 0, static_cast<UINT>(NM_RCLICK)};
     SendMessageW(parent, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
     EXPECT_EQ(lastRightClick, list.window());
