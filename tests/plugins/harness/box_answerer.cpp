@@ -130,6 +130,13 @@ void answerMenu(HWND menu, const Answer& answer) {
 
 }  // namespace
 
+std::vector<SeenWindow> ofKind(const std::vector<SeenWindow>& seen, SeenWindow::Kind kind) {
+    std::vector<SeenWindow> found;
+    for (const SeenWindow& window : seen)
+        if (window.kind == kind) found.push_back(window);
+    return found;
+}
+
 BoxAnswerer::BoxAnswerer(std::vector<Answer> script)
     : script_(std::move(script)), stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), thread_([this] { watch(); }) {}
 

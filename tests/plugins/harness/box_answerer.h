@@ -45,6 +45,9 @@ struct SeenWindow {
     LONGLONG answeredAt = 0;
 };
 
+// The windows of one kind among those seen, in order.
+std::vector<SeenWindow> ofKind(const std::vector<SeenWindow>& seen, SeenWindow::Kind kind);
+
 class BoxAnswerer {
 public:
     explicit BoxAnswerer(std::vector<Answer> script);

@@ -101,9 +101,7 @@ TEST_P(MaglaPaging, AlwaysAsksAndFetchesThePagesWanted) {
     const PagingCase& c = GetParam();
     const SearchOutcome outcome = search(L"ab", c.answers, index(c.countText));
     ASSERT_TRUE(outcome.ended);
-    std::vector<SeenWindow> boxes;
-    std::copy_if(outcome.seen.begin(), outcome.seen.end(), std::back_inserter(boxes),
-                 [](const auto& s) { return s.kind == SeenWindow::messageBox; });
+    const auto boxes = harness::ofKind(outcome.seen, SeenWindow::messageBox);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, L"提示：");
     EXPECT_EQ(boxes[0].text, question(c.pagesAsked));

@@ -20,6 +20,7 @@
 #include "tools/demosite/site_pages.h"
 
 using harness::Answer;
+using harness::ofKind;
 using harness::SeenWindow;
 using harness::SearchOutcome;
 
@@ -49,12 +50,6 @@ std::vector<int> laterOffsets(const std::vector<loopback::Request>& requests) {
     for (const auto& request : requests)
         if (isResultPage(request) && firstOffset(request.target) > 1) offsets.push_back(firstOffset(request.target));
     return offsets;
-}
-
-std::vector<SeenWindow> ofKind(const std::vector<SeenWindow>& seen, SeenWindow::Kind kind) {
-    std::vector<SeenWindow> found;
-    std::copy_if(seen.begin(), seen.end(), std::back_inserter(found), [kind](const auto& s) { return s.kind == kind; });
-    return found;
 }
 
 // An engine that announces `countText` and serves as many hits as that count
