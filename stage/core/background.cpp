@@ -42,10 +42,9 @@ GdipBitmap cloneImage(GpBitmap* image) {
     return GdipBitmap(static_cast<GpBitmap*>(copy));
 }
 
-// A GDI round-rectangle region (right and bottom exclusive) as a GDI+ region.
-GdipRegion roundRegion(int left, int top, int right, int bottom, int corner) {
-    GdiRegion region(CreateRoundRectRgn(left, top, right, bottom, corner, corner));
-    return RegionFromHrgn(region.get());
+// A round rectangle, right and bottom exclusive.
+GdiRegion roundRegion(int left, int top, int right, int bottom, int corner) {
+    return GdiRegion(CreateRoundRectRgn(left, top, right, bottom, corner, corner));
 }
 
 }  // namespace
@@ -85,20 +84,16 @@ void WindowHost::drawBackgroundImage() {
 // Background of a window with a frame: inside the rounded frame, the picture
 // over the background colour, or the colour alone.
 void WindowHost::renderFramedBackground() {
-    GpGraphics* g = backBuffer_.Graphics();
-    GdipRegion inside = roundRegion(6, 6, size_.cx - 5, size_.cy - 5, frameStyle_ == 0 ? 0 : 4);
-    gp::GdipSetClipRegion(g, inside.get(), Gdiplus::CombineModeReplace);
+    GdiRegion inside = roundRegion(6, 6, size_.cx - 5, size_.cy - 5, frameStyle_ == 0 ? 0 : 4);
+    GdipRegion clip = RegionFromHrgn(inside.get());
+    gp::GdipSetClipRegion(backBuffer_.Graphics(), clip.get(), Gdiplus::CombineModeReplace);
     if (!backgroundImage_) {
-        gp::GdipGraphicsClear(g, WithAlpha(backgroundColour_, Layered() ? windowAlpha_ : 255));
+        backBuffer_.Fill(inside.get(), Premultiply(WithAlpha(backgroundColour_, Layered() ? windowAlpha_ : 255)));
         return;
     }
-    gp::GdipGraphicsClear(g, WithAlpha(backgroundColour_, 255));
+    backBuffer_.Fill(inside.get(), Premultiply(WithAlpha(backgroundColour_, 255)));
     drawBackgroundImage();
-    if (!Layered()) return;
-    // The whole picture at the window's alpha.
-    GdipBitmap copy = CloneImageArea(backBuffer_.Bitmap(), MakeRect(0, 0, size_.cx, size_.cy));
-    gp::GdipGraphicsClear(g, 0);
-    DrawImageAlpha(g, copy.get(), MakeRect(0, 0, size_.cx, size_.cy), windowAlpha_);
+    if (Layered()) backBuffer_.ScaleAlpha(windowAlpha_);  // the whole picture at the window's alpha
 }
 
 void WindowHost::drawFrameAndShadow() {
@@ -130,9 +125,8 @@ void WindowHost::applyWindowRegion() {
 }
 
 void WindowHost::setElementClip() {
-    if (frameStyle_ == 1) return;
-    elementClip_ = roundRegion(7, 7, size_.cx - 6, size_.cy - 6, frameStyle_ == 0 ? 0 : 3);
-    gp::GdipSetClipRegion(backBuffer_.Graphics(), elementClip_.get(), Gdiplus::CombineModeReplace);
+    if (frameStyle_ != 1) elementClip_ = roundRegion(7, 7, size_.cx - 6, size_.cy - 6, frameStyle_ == 0 ? 0 : 3);
+    SelectClipRgn(backBuffer_.Dc(), elementClip_.get());
 }
 
 void WindowHost::SetBackground(std::optional<std::span<const std::uint8_t>> image, std::optional<Argb> colour,
@@ -142,7 +136,7 @@ void WindowHost::SetBackground(std::optional<std::span<const std::uint8_t>> imag
     SuspendPainting();
     takeBackground(image, colour);
     if (mode == 1 && Layered()) keepOldLook();
-    gp::GdipGraphicsClear(g, 0);
+    backBuffer_.Clear();
     if (frameStyle_ == 1) {
         if (backgroundImage_ && (nineGrid_.right <= nineGrid_.left || nineGrid_.bottom <= nineGrid_.top))
             DrawImageAt(g, backgroundImage_.get(), MakeRect(0, 0, size_.cx, size_.cy));
@@ -161,8 +155,9 @@ void WindowHost::SetBackground(std::optional<std::span<const std::uint8_t>> imag
     setElementClip();
     redrawQueue_.Init(this);
     LayoutCaption();
-    PaintTree(topLevel_.first, g, !quiet);
-    gp::GdipResetClip(g);
+    PaintTree(topLevel_.first, backBuffer_.Dc(), !quiet);
+    SelectClipRgn(backBuffer_.Dc(), nullptr);
+    GdiFlush();
     // Everything was just painted whole: nothing asked for meanwhile is left.
     deferred_.clear();
     if (blurBehind_ && Layered())

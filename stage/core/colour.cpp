@@ -19,4 +19,10 @@ Argb MakeARGB(COLORREF colour, std::optional<int> alpha) {
 
 Argb WithAlpha(Argb colour, int alpha) { return alphaByte(alpha) | (colour & 0x00FFFFFF); }
 
+Argb Premultiply(Argb colour) {
+    const Argb a = Argb(AlphaOf(colour));
+    const auto scale = [a](int channel) { return Argb(channel) * a / 255; };
+    return a << 24 | scale(RedOf(colour)) << 16 | scale(GreenOf(colour)) << 8 | scale(BlueOf(colour));
+}
+
 }  // namespace stage

@@ -18,6 +18,10 @@ Argb MakeARGB(COLORREF colour, std::optional<int> alpha = std::nullopt);
 // The same colour with another alpha, under the same 254 rule.
 Argb WithAlpha(Argb colour, int alpha);
 
+// The same colour with red, green and blue scaled by its alpha, as pixels
+// of premultiplied surfaces hold it.
+Argb Premultiply(Argb colour);
+
 inline int AlphaOf(Argb c) { return int(c >> 24); }
 inline int RedOf(Argb c) { return int((c >> 16) & 0xFF); }
 inline int GreenOf(Argb c) { return int((c >> 8) & 0xFF); }

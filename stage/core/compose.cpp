@@ -10,25 +10,22 @@
 namespace stage {
 namespace {
 
-// The clip of the graphics, kept to be put back after drawing children.
-class SavedClip {
+// Narrows the DC's clip to an element for its children; the clip before is
+// back when this goes.
+class ClipToElement {
 public:
-    explicit SavedClip(GpGraphics* graphics) : graphics_(graphics) {
-        gp::GdipCreateRegion(region_.out());
-        gp::GdipGetClip(graphics, region_.get());
+    ClipToElement(HDC dc, const RectF& bounds) : dc_(dc) {
+        SaveDC(dc);
+        const RECT r = EnclosingRect(bounds);
+        IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
     }
-    ~SavedClip() { gp::GdipSetClipRegion(graphics_, region_.get(), Gdiplus::CombineModeReplace); }
-    SavedClip(const SavedClip&) = delete;
-    SavedClip& operator=(const SavedClip&) = delete;
+    ~ClipToElement() { RestoreDC(dc_, -1); }
+    ClipToElement(const ClipToElement&) = delete;
+    ClipToElement& operator=(const ClipToElement&) = delete;
 
 private:
-    GpGraphics* graphics_;
-    GdipRegion region_;
+    HDC dc_;
 };
-
-void clipTo(GpGraphics* graphics, const RectF& r) {
-    gp::GdipSetClipRect(graphics, r.left, r.top, r.width, r.height, Gdiplus::CombineModeIntersect);
-}
 
 // The element's alpha, halved for a disabled element whose class leaves the
 // disabled look to the compositor.
@@ -38,47 +35,63 @@ int composedAlpha(Element& element) {
     return DispatchEvent(element.GetHandle(), EV_QUERYDISABLEDLOOK, 0, 1) == -1 ? alpha / 2 : alpha;
 }
 
-void composeOne(WindowHost& host, Element& element, GpGraphics* graphics) {
-    if (element.Disabled() || !element.TransitionRunning()) {
-        DrawImageAlpha(graphics, element.Surface(), element.CurrentBounds(), composedAlpha(element));
-        return;
-    }
-    Gdiplus::RectF visible;
-    gp::GdipGetVisibleClipBounds(graphics, &visible);
-    const RectF clip{visible.X, visible.Y, visible.Width, visible.Height};
+void drawSurface(HDC target, Element& element, int alpha) {
+    const RectF& b = element.CurrentBounds();
+    BlendOnto(target, int(b.left), int(b.top), element.SurfaceDib(), alpha);
+}
+
+// A class drawing its own transition frame draws with GDI+ on the back
+// buffer's graphics: give that the clip the DC has, for the time it draws.
+bool classDrawsFrame(WindowHost& host, Element& element, const RECT& clip) {
     DibSurface& back = host.BackBuffer();
     DibSurface& scratch = ScratchSurface();
-    TransitionFrameRecord record{back.Dc(),        back.Graphics(),        scratch.Dc(),
-                                 scratch.Graphics(), element.Surface(),    element.Snapshot(),
-                                 element.CurrentBounds(), clip.left, clip.top};
-    if (DispatchEvent(element.GetHandle(), EV_DRAWTRANSITION, 0, LPARAM(&record)) < 1)
-        DrawDefaultTransitionFrame(host, element, clip);
+    GdiRegion region(CreateRectRgn(0, 0, 0, 0));
+    if (GetClipRgn(back.Dc(), region.get()) == 1) {
+        GdipRegion shape = RegionFromHrgn(region.get());
+        gp::GdipSetClipRegion(back.Graphics(), shape.get(), Gdiplus::CombineModeReplace);
+    }
+    TransitionFrameRecord record{back.Dc(),     back.Graphics(),        scratch.Dc(),
+                                 scratch.Graphics(), element.Surface(), element.Snapshot(),
+                                 element.CurrentBounds(), float(clip.left), float(clip.top)};
+    const LRESULT answer = DispatchEvent(element.GetHandle(), EV_DRAWTRANSITION, 0, LPARAM(&record));
+    gp::GdipResetClip(back.Graphics());
+    GdiFlush();
+    return answer >= 1;
+}
+
+void composeOne(WindowHost& host, Element& element) {
+    HDC dc = host.BackBuffer().Dc();
+    if (element.Disabled() || !element.TransitionRunning()) {
+        drawSurface(dc, element, composedAlpha(element));
+        return;
+    }
+    RECT clip{};
+    GetClipBox(dc, &clip);
+    if (!classDrawsFrame(host, element, clip)) DrawDefaultTransitionFrame(host, element, clip);
 }
 
 }  // namespace
 
-void ComposeElements(WindowHost& host, ElementHandle first, const RectF& rect, GpGraphics* graphics) {
+void ComposeElements(WindowHost& host, ElementHandle first, const RectF& rect) {
     for (Element* element = ResolveElement(first); element;
          element = ResolveElement(element->NextSibling())) {
         if (element->Visible() != 1 || !Overlaps(element->CurrentBounds(), rect)) continue;
-        composeOne(host, *element, graphics);
+        composeOne(host, *element);
         if (!element->Children().first) continue;
-        SavedClip saved(graphics);
-        clipTo(graphics, element->CurrentBounds());
-        ComposeElements(host, element->Children().first, rect, graphics);
+        ClipToElement clip(host.BackBuffer().Dc(), element->CurrentBounds());
+        ComposeElements(host, element->Children().first, rect);
     }
 }
 
-void PaintTree(ElementHandle first, GpGraphics* graphics, bool notify) {
+void PaintTree(ElementHandle first, HDC target, bool notify) {
     for (Element* element = ResolveElement(first); element;
          element = ResolveElement(element->NextSibling())) {
         if (element->Visible() != 1) continue;
         if (notify) DispatchEvent(element->GetHandle(), EV_PREPAINT, 0, 0);
-        DrawImageAlpha(graphics, element->Surface(), element->CurrentBounds(), composedAlpha(*element));
+        drawSurface(target, *element, composedAlpha(*element));
         if (!element->Children().first) continue;
-        SavedClip saved(graphics);
-        clipTo(graphics, element->CurrentBounds());
-        PaintTree(element->Children().first, graphics, true);
+        ClipToElement clip(target, element->CurrentBounds());
+        PaintTree(element->Children().first, target, true);
     }
 }
 
@@ -88,20 +101,17 @@ void RecomposeRect(WindowHost& host, const RectF& rect, bool present) {
         return;
     }
     DibSurface& back = host.BackBuffer();
-    GpGraphics* graphics = back.Graphics();
-    if (!graphics) return;
-    if (GpRegion* clip = host.ElementClip()) {
-        gp::GdipSetClipRegion(graphics, clip, Gdiplus::CombineModeReplace);
-        clipTo(graphics, rect);
-    } else {
-        gp::GdipSetClipRect(graphics, rect.left, rect.top, rect.width, rect.height, Gdiplus::CombineModeReplace);
-    }
+    HDC dc = back.Dc();
+    if (!dc) return;
     const RECT px = ClampedPixels(rect, back.Width(), back.Height());
-    BitBlt(back.Dc(), px.left, px.top, px.right - px.left, px.bottom - px.top, host.BackgroundBuffer().Dc(),
-           px.left, px.top, SRCCOPY);
     GdiFlush();
-    ComposeElements(host, host.TopLevel().first, rect, graphics);
-    gp::GdipResetClip(graphics);
+    BitBlt(dc, px.left, px.top, px.right - px.left, px.bottom - px.top, host.BackgroundBuffer().Dc(), px.left,
+           px.top, SRCCOPY);
+    SelectClipRgn(dc, host.ElementClip());
+    IntersectClipRect(dc, px.left, px.top, px.right, px.bottom);
+    ComposeElements(host, host.TopLevel().first, rect);
+    SelectClipRgn(dc, nullptr);
+    GdiFlush();
     if (present) PresentRect(host, rect);
 }
 

@@ -1,8 +1,9 @@
 #include "stage/core/dib_surface.h"
 
 #include <algorithm>
+#include <vector>
 
-#include "stage/core/surface.h"
+#include "stage/core/graphics_settings.h"
 
 namespace stage {
 
@@ -50,6 +51,47 @@ std::uint32_t DibSurface::Pixel(int x, int y) const {
     if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
     GdiFlush();
     return bits_[size_t(y) * size_t(width_) + size_t(x)];
+}
+
+void DibSurface::Fill(RECT area, std::uint32_t pixel) {
+    if (!bits_) return;
+    area.left = std::clamp<LONG>(area.left, 0, width_);
+    area.right = std::clamp<LONG>(area.right, area.left, width_);
+    area.top = std::clamp<LONG>(area.top, 0, height_);
+    area.bottom = std::clamp<LONG>(area.bottom, area.top, height_);
+    GdiFlush();
+    for (LONG y = area.top; y < area.bottom; ++y) {
+        std::uint32_t* row = bits_ + size_t(y) * size_t(width_);
+        std::fill(row + area.left, row + area.right, pixel);
+    }
+}
+
+void DibSurface::Fill(HRGN region, std::uint32_t pixel) {
+    const DWORD size = region ? GetRegionData(region, 0, nullptr) : 0;
+    if (!size) return;
+    std::vector<std::uint8_t> buffer(size);
+    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+    if (!GetRegionData(region, size, data)) return;
+    const RECT* rects = reinterpret_cast<const RECT*>(data->Buffer);
+    for (DWORD i = 0; i < data->rdh.nCount; ++i) Fill(rects[i], pixel);
+}
+
+void DibSurface::ScaleAlpha(int alpha) {
+    if (!bits_ || alpha >= 255) return;
+    const std::uint32_t a = std::uint32_t(std::max(alpha, 0));
+    GdiFlush();
+    for (size_t i = 0, n = size_t(width_) * size_t(height_); i < n; ++i) {
+        const std::uint32_t p = bits_[i];
+        bits_[i] = ((p >> 24) * a / 255) << 24 | (((p >> 16) & 0xFF) * a / 255) << 16 |
+                   (((p >> 8) & 0xFF) * a / 255) << 8 | ((p & 0xFF) * a / 255);
+    }
+}
+
+void BlendOnto(HDC target, int x, int y, const DibSurface& source, int opacity, bool perPixel) {
+    if (!source || opacity <= 0) return;
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, BYTE(std::min(opacity, 255)), BYTE(perPixel ? AC_SRC_ALPHA : 0)};
+    AlphaBlend(target, x, y, source.Width(), source.Height(), source.Dc(), 0, 0, source.Width(), source.Height(),
+               blend);
 }
 
 DibSurface& ScratchSurface() {

@@ -3,7 +3,6 @@
 
 #include "stage/core/element_paint.h"
 #include "stage/core/stage_messages.h"
-#include "stage/core/surface.h"
 #include "stage/core/window_host.h"
 
 namespace stage {
@@ -80,16 +79,14 @@ ElementHandle Element::finishCreate(const RectF& bounds, int typeCode, int visib
     transitionFrames_ = options.transitionFrames;
     transitionStyle_ = options.transitionStyle;
     transitionFrame_ = 0;
-    SendEvent(WM_CREATE, WPARAM(surface_.get()), LPARAM(graphics_.get()));
-    SendEvent(WM_PAINT, WPARAM(surface_.get()), LPARAM(graphics_.get()));
+    SendEvent(WM_CREATE, WPARAM(Surface()), LPARAM(Graphics()));
+    SendEvent(WM_PAINT, WPARAM(Surface()), LPARAM(Graphics()));
     return handle;
 }
 
 void Element::createSurface() {
-    graphics_.reset();
-    surface_ = typeCode_ == kTypePanel ? CreateSurface(1, 1)
-                                       : CreateSurface(int(bounds_.width), int(bounds_.height));
-    graphics_ = GraphicsFor(surface_.get());
+    if (typeCode_ == kTypePanel) surface_.Create(nullptr, 1, 1, true);
+    else surface_.Create(nullptr, int(bounds_.width), int(bounds_.height), true);
 }
 
 void Element::Destroy() {
@@ -124,9 +121,8 @@ void Element::Destroy() {
     prevSibling_ = nextSibling_ = 0;
     transitionFrame_ = transitionInterval_ = transitionFrames_ = transitionStyle_ = 0;
     transitionActive_ = false;
-    graphics_.reset();
-    surface_.reset();
-    snapshot_.reset();
+    surface_.Release();
+    snapshot_.Release();
     alpha_ = 0;
     bindScratch_ = 0;
 }

@@ -40,6 +40,7 @@
 #include <string>
 #include <string_view>
 
+#include "stage/core/dib_surface.h"
 #include "stage/core/element_handle.h"
 #include "stage/core/event_table.h"
 #include "stage/core/gdiplus_ptr.h"
@@ -152,9 +153,11 @@ public:
         return transitionActive_ && transitionInterval_ && transitionFrames_ &&
                transitionFrame_ != transitionFrames_;
     }
-    GpBitmap* Surface() const { return surface_.get(); }
-    GpGraphics* Graphics() const { return graphics_.get(); }
-    GpBitmap* Snapshot() const { return snapshot_.get(); }
+    GpBitmap* Surface() const { return surface_.Bitmap(); }
+    GpGraphics* Graphics() const { return surface_.Graphics(); }
+    GpBitmap* Snapshot() const { return snapshot_.Bitmap(); }
+    const DibSurface& SurfaceDib() const { return surface_; }
+    const DibSurface& SnapshotDib() const { return snapshot_; }
     const EventTable* Events() const { return eventTable_.get(); }
     ElementHandle& BindScratch() { return bindScratch_; }
 
@@ -193,11 +196,10 @@ private:
     ElementHandle prevSibling_ = 0;
     ElementHandle nextSibling_ = 0;
     int transitionFrame_ = 0;
-    GdipBitmap surface_;
-    GdipGraphics graphics_;
+    DibSurface surface_;  // the element's own image and the graphics on it
     ElementHandle host_ = 0;
     int alpha_ = 255;
-    GdipBitmap snapshot_;
+    DibSurface snapshot_;  // the old look while a transition runs
     int transitionInterval_ = 0;
     ElementHandle bindScratch_ = 0;
     RectF previousBounds_;

@@ -1,8 +1,6 @@
 #include "stage/core/element_paint.h"
 
 #include "stage/core/compose.h"
-#include "stage/core/decode_image.h"
-#include "stage/core/drawing.h"
 #include "stage/core/element.h"
 #include "stage/core/stage_messages.h"
 #include "stage/core/transition.h"
@@ -11,29 +9,30 @@
 namespace stage {
 namespace {
 
-RectF wholeSurface(GpBitmap* surface) {
-    return MakeRect(0, 0, ImageWidth(surface), ImageHeight(surface));
-}
-
-void clearToTransparent(GpGraphics* graphics, const RectF& rect) {
-    gp::GdipSetClipRect(graphics, rect.left, rect.top, rect.width, rect.height, Gdiplus::CombineModeReplace);
-    gp::GdipGraphicsClear(graphics, 0);
-    gp::GdipResetClip(graphics);
+// The paint rectangle of the surface, copied.
+void takeSnapshot(const DibSurface& surface, const RECT& area, DibSurface& snapshot) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (width <= 0 || height <= 0 || !snapshot.Create(surface.Dc(), width, height, false)) return;
+    GdiFlush();
+    BitBlt(snapshot.Dc(), 0, 0, width, height, surface.Dc(), area.left, area.top, SRCCOPY);
+    GdiFlush();
 }
 
 }  // namespace
 
 bool BeginElementPaint(Element& element, PaintContext& ctx, std::optional<RectF> rect, bool commit) {
     WindowHost* host = element.Host();
-    if (!element.window_ || !host || !element.graphics_) return false;
+    if (!element.window_ || !host || !element.Graphics()) return false;
+    DibSurface& surface = element.surface_;
     ctx.window = element.window_;
-    ctx.graphics = element.graphics_.get();
-    ctx.rect = rect.value_or(wholeSurface(element.surface_.get()));
+    ctx.graphics = surface.Graphics();
+    ctx.rect = rect.value_or(MakeRect(0, 0, surface.Width(), surface.Height()));
     ctx.commit = commit;
     ctx.surfaces = {host->Handle(), host->WindowDC(), host->BackBuffer().Dc(), host->BackBuffer().Graphics(),
-                    element.surface_.get()};
+                    surface.Bitmap()};
     if (commit) {
-        element.snapshot_.reset();
+        const RECT area = ClampedPixels(ctx.rect, surface.Width(), surface.Height());
+        element.snapshot_.Release();
         if (!host->PaintingSuspended() && element.transitionInterval_ && element.transitionFrames_) {
             // A transition still running ends here, shown complete, and what
             // it ended on becomes the old look of the next one.
@@ -41,9 +40,9 @@ bool BeginElementPaint(Element& element, PaintContext& ctx, std::optional<RectF>
             element.transitionFrame_ = element.transitionFrames_;
             element.transitionActive_ = false;
             RecomposeRect(*host, element.bounds_, true);
-            element.snapshot_ = CloneImageArea(element.surface_.get(), ctx.rect);
+            takeSnapshot(surface, area, element.snapshot_);
         }
-        clearToTransparent(ctx.graphics, ctx.rect);
+        surface.Fill(area, 0);
     }
     element.OnBeginPaint(ctx);
     return true;

@@ -10,6 +10,11 @@ RECT EnclosingRect(const RectF& r) {
             LONG(std::ceil(r.right())), LONG(std::ceil(r.bottom()))};
 }
 
+RectF Union(const RectF& a, const RectF& b) {
+    const float left = std::min(a.left, b.left), top = std::min(a.top, b.top);
+    return {left, top, std::max(a.right(), b.right()) - left, std::max(a.bottom(), b.bottom()) - top};
+}
+
 RECT ClampedPixels(const RectF& r, int width, int height) {
     RECT px = EnclosingRect(r);
     px.left = std::clamp<LONG>(px.left, 0, width);

@@ -45,6 +45,9 @@ inline bool Overlaps(const RectF& a, const RectF& b) {
            a.top + kEpsilon < b.bottom() && b.top + kEpsilon < a.bottom();
 }
 
+// The smallest rectangle holding both.
+RectF Union(const RectF& a, const RectF& b);
+
 // left <= x < right and top <= y < bottom.
 inline bool Contains(const RectF& r, float x, float y) {
     return x + kEpsilon >= r.left && x + kEpsilon < r.right() &&

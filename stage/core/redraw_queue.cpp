@@ -27,12 +27,14 @@ void RedrawQueue::Process() {
     // A plain window shows each rectangle as it is done; a layered one is
     // updated whole, so once at the end is enough.
     const bool presentEach = !host_->Layered();
+    bool recomposed = false;
     while (!queue_.empty()) {
         const RectF rect = queue_.front();
         queue_.pop_front();
         RecomposeRect(*host_, rect, presentEach);
+        recomposed = true;
     }
-    if (host_->Layered() && !host_->PaintingSuspended()) host_->Present();
+    if (recomposed && host_->Layered() && !host_->PaintingSuspended()) host_->Present();
     busy_ = false;
 }
 

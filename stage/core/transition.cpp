@@ -1,9 +1,7 @@
 #include "stage/core/transition.h"
 
 #include "stage/core/compose.h"
-#include "stage/core/decode_image.h"
 #include "stage/core/dib_surface.h"
-#include "stage/core/drawing.h"
 #include "stage/core/element.h"
 #include "stage/core/stage_messages.h"
 #include "stage/core/window_host.h"
@@ -14,57 +12,51 @@ namespace {
 // The old look with the back buffer behind it, and the new look with the
 // same behind it on the scratch surface, mixed by a constant alpha of
 // alpha x frame / frames.
-void crossFade(WindowHost& host, Element& element, const RectF& clip) {
+void crossFade(WindowHost& host, Element& element, const RECT& clip) {
     DibSurface& back = host.BackBuffer();
     DibSurface& scratch = ScratchSurface();
-    const RECT px = ClampedPixels(clip, back.Width(), back.Height());
-    const int width = px.right - px.left, height = px.bottom - px.top;
-    if (width <= 0 || height <= 0 || px.right > scratch.Width() || px.bottom > scratch.Height()) return;
+    const int width = clip.right - clip.left, height = clip.bottom - clip.top;
+    if (width <= 0 || height <= 0 || clip.right > scratch.Width() || clip.bottom > scratch.Height()) return;
     const int alpha = element.Alpha();
-    BitBlt(scratch.Dc(), px.left, px.top, width, height, back.Dc(), px.left, px.top, SRCCOPY);
-    GdiFlush();
-    if (element.Snapshot()) DrawImageAlpha(back.Graphics(), element.Snapshot(), element.CurrentBounds(), alpha);
-    DrawImageAlpha(scratch.Graphics(), element.Surface(), element.CurrentBounds(), alpha);
+    const int x = int(element.CurrentBounds().left), y = int(element.CurrentBounds().top);
+    BitBlt(scratch.Dc(), clip.left, clip.top, width, height, back.Dc(), clip.left, clip.top, SRCCOPY);
+    BlendOnto(back.Dc(), x, y, element.SnapshotDib(), alpha);
+    BlendOnto(scratch.Dc(), x, y, element.SurfaceDib(), alpha);
     const BLENDFUNCTION blend{AC_SRC_OVER, 0,
                               BYTE(alpha * element.TransitionFrame() / element.TransitionFrames()), 0};
-    AlphaBlend(back.Dc(), px.left, px.top, width, height, scratch.Dc(), px.left, px.top, width, height, blend);
-    GdiFlush();
-}
-
-void drawUnscaled(GpGraphics* graphics, GpBitmap* image, float left, float top) {
-    if (image) gp::GdipDrawImageRect(graphics, image, left, top, float(ImageWidth(image)), float(ImageHeight(image)));
+    AlphaBlend(back.Dc(), clip.left, clip.top, width, height, scratch.Dc(), clip.left, clip.top, width, height,
+               blend);
 }
 
 // The old look slides out of the element's bounds while the new one slides in
-// right behind it.
-void slide(GpGraphics* graphics, Element& element, int style) {
+// right behind it, both unscaled and at full opacity.
+void slide(HDC target, Element& element, int style) {
     const RectF& b = element.CurrentBounds();
     const int frame = element.TransitionFrame(), frames = element.TransitionFrames();
     const bool vertical = style == 1 || style == 2;
-    const float size = vertical ? b.height : b.width;
-    const float offset = float(frame * int(size / float(frames)));
-    const float sign = (style == 1 || style == 3) ? 1.0f : -1.0f;
-    const float oldAt = sign * offset, newAt = oldAt - sign * size;
+    const int size = int(vertical ? b.height : b.width);
+    const int offset = frame * int((vertical ? b.height : b.width) / float(frames));
+    const int sign = (style == 1 || style == 3) ? 1 : -1;
+    const int oldAt = sign * offset, newAt = oldAt - sign * size;
+    const int x = int(b.left), y = int(b.top);
     // Whatever else is being recomposed, the slide stays inside the element.
-    GdipRegion saved;
-    gp::GdipCreateRegion(saved.out());
-    gp::GdipGetClip(graphics, saved.get());
-    gp::GdipSetClipRect(graphics, b.left, b.top, b.width, b.height, Gdiplus::CombineModeIntersect);
+    SaveDC(target);
+    IntersectClipRect(target, x, y, x + int(b.width), y + int(b.height));
     if (vertical) {
-        drawUnscaled(graphics, element.Snapshot(), b.left, b.top + oldAt);
-        drawUnscaled(graphics, element.Surface(), b.left, b.top + newAt);
+        BlendOnto(target, x, y + oldAt, element.SnapshotDib(), 255);
+        BlendOnto(target, x, y + newAt, element.SurfaceDib(), 255);
     } else {
-        drawUnscaled(graphics, element.Snapshot(), b.left + oldAt, b.top);
-        drawUnscaled(graphics, element.Surface(), b.left + newAt, b.top);
+        BlendOnto(target, x + oldAt, y, element.SnapshotDib(), 255);
+        BlendOnto(target, x + newAt, y, element.SurfaceDib(), 255);
     }
-    gp::GdipSetClipRegion(graphics, saved.get(), Gdiplus::CombineModeReplace);
+    RestoreDC(target, -1);
 }
 
 }  // namespace
 
-void DrawDefaultTransitionFrame(WindowHost& host, Element& element, const RectF& clip) {
+void DrawDefaultTransitionFrame(WindowHost& host, Element& element, const RECT& clip) {
     const int style = element.TransitionStyle();
-    if (style >= 1 && style <= 4) slide(host.BackBuffer().Graphics(), element, style);
+    if (style >= 1 && style <= 4) slide(host.BackBuffer().Dc(), element, style);
     else crossFade(host, element, clip);
 }
 
@@ -80,7 +72,7 @@ void Element::TransitionTick() {
     if (WindowHost* host = Host()) RecomposeRect(*host, bounds_, true);
     if (transitionFrame_ < transitionFrames_) return;
     KillTimer(window_, TransitionTimerId(handle_));
-    snapshot_.reset();
+    snapshot_.Release();
     transitionFrame_ = 0;
     transitionActive_ = false;
     SendEvent(EV_TRANSITIONEND, 0, 0);

@@ -30,7 +30,7 @@ struct TransitionFrameRecord {
 void CALLBACK TransitionTimerProc(HWND window, UINT message, UINT_PTR timerId, DWORD time);
 
 // The frame for the element's transition style: 0 cross-fade, 1 slide down,
-// 2 up, 3 right, 4 left. clip is the visible clip bounds of the back buffer.
-void DrawDefaultTransitionFrame(WindowHost& host, Element& element, const RectF& clip);
+// 2 up, 3 right, 4 left. clip is the box of the back buffer's clip region.
+void DrawDefaultTransitionFrame(WindowHost& host, Element& element, const RECT& clip);
 
 }  // namespace stage

@@ -140,7 +140,8 @@ public:
     DibSurface& BackBuffer() { return backBuffer_; }
     DibSurface& BackgroundBuffer() { return background_; }
     HDC WindowDC() const { return windowDc_.get(); }
-    GpRegion* ElementClip() const { return elementClip_.get(); }
+    // The inside of the frame, where elements may draw; 0 without a frame.
+    HRGN ElementClip() const { return elementClip_.get(); }
     RedrawQueue& Redraws() { return redrawQueue_; }
     int WindowAlpha() const { return windowAlpha_; }
     bool Layered() const { return windowAlpha_ != -1; }
@@ -199,7 +200,7 @@ private:
     bool draggable_ = true;
     bool fadeImageEdges_ = true;
     SIZE size_{};
-    GdipRegion elementClip_;
+    GdiRegion elementClip_;
     bool blurBehind_ = false;
     int reservedOption_ = 1;
     HCURSOR defaultCursor_ = nullptr;

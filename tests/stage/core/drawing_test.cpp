@@ -1,6 +1,5 @@
 // Drawing primitives, drawn on a bare surface and read back pixel by pixel.
 #include "stage/core/drawing.h"
-#include "stage/core/surface.h"
 #include "tests/stage/core/stage_test_support.h"
 
 namespace stagetest {
@@ -11,18 +10,16 @@ namespace gp = Gdiplus::DllExports;
 // A transparent surface to draw on, read back as premultiplied 0xAARRGGBB.
 class Canvas {
 public:
-    Canvas(int width, int height) : bitmap(CreateSurface(width, height)), graphics(GraphicsFor(bitmap.get())) {}
-    std::uint32_t Pixel(int x, int y) const {
-        const Gdiplus::Rect one(x, y, 1, 1);
-        Gdiplus::BitmapData data{};
-        gp::GdipBitmapLockBits(bitmap.get(), &one, Gdiplus::ImageLockModeRead, PixelFormat32bppPARGB, &data);
-        const std::uint32_t pixel = *static_cast<const std::uint32_t*>(data.Scan0);
-        gp::GdipBitmapUnlockBits(bitmap.get(), &data);
-        return pixel;
+    Canvas(int width, int height) {
+        surface.Create(nullptr, width, height, true);
+        graphics = surface.Graphics();
+        bitmap = surface.Bitmap();
     }
+    std::uint32_t Pixel(int x, int y) const { return surface.Pixel(x, y); }
     int Alpha(int x, int y) const { return int(Pixel(x, y) >> 24); }
-    GdipBitmap bitmap;
-    GdipGraphics graphics;
+    DibSurface surface;
+    GpGraphics* graphics = nullptr;
+    GpBitmap* bitmap = nullptr;
 };
 
 TEST(MakeARGB, SwapsRedAndBlueAndWritesFullOpacityAs254) {
@@ -45,11 +42,11 @@ TEST(MakeARGB, SwapsRedAndBlueAndWritesFullOpacityAs254) {
 
 TEST(DrawImageAlpha, FullAlphaAnd254TakeDifferentPathsToNearlyTheSamePicture) {
     Canvas source(10, 10);
-    gp::GdipGraphicsClear(source.graphics.get(), 0xFFFF0000);
+    gp::GdipGraphicsClear(source.graphics, 0xFFFF0000);
     Canvas plain(10, 10), matrix(10, 10), half(10, 10);
-    DrawImageAlpha(plain.graphics.get(), source.bitmap.get(), MakeRect(0, 0, 10, 10), 255);
-    DrawImageAlpha(matrix.graphics.get(), source.bitmap.get(), MakeRect(0, 0, 10, 10), 254);
-    DrawImageAlpha(half.graphics.get(), source.bitmap.get(), MakeRect(0, 0, 10, 10), 128);
+    DrawImageAlpha(plain.graphics, source.bitmap, MakeRect(0, 0, 10, 10), 255);
+    DrawImageAlpha(matrix.graphics, source.bitmap, MakeRect(0, 0, 10, 10), 254);
+    DrawImageAlpha(half.graphics, source.bitmap, MakeRect(0, 0, 10, 10), 128);
     EXPECT_TRUE(PixelNear(plain.Pixel(5, 5), 0xFFFF0000, 1));
     EXPECT_TRUE(PixelNear(matrix.Pixel(5, 5), 0xFEFE0000, 1));
     EXPECT_TRUE(PixelNear(half.Pixel(5, 5), 0x80800000, 2));
@@ -57,8 +54,8 @@ TEST(DrawImageAlpha, FullAlphaAnd254TakeDifferentPathsToNearlyTheSamePicture) {
 
 TEST(DrawImageAt, CentresRoundingToTheNearestPixel) {
     Canvas image(5, 5), canvas(12, 12);
-    gp::GdipGraphicsClear(image.graphics.get(), 0xFF00FF00);
-    DrawImageAt(canvas.graphics.get(), image.bitmap.get(), MakeRect(0, 0, 10, 10), true);  // left 2.5 -> 3
+    gp::GdipGraphicsClear(image.graphics, 0xFF00FF00);
+    DrawImageAt(canvas.graphics, image.bitmap, MakeRect(0, 0, 10, 10), true);  // left 2.5 -> 3
     EXPECT_EQ(canvas.Alpha(2, 5), 0);
     EXPECT_EQ(canvas.Alpha(3, 5), 255);
     EXPECT_EQ(canvas.Alpha(7, 5), 255);
@@ -74,11 +71,11 @@ TEST(NinePatch, KeepsCornersAndStretchesEdgesAndCentre) {
             colours[row][col] = 0xFF000000 | Argb(40 + row * 80) << 16 | Argb(40 + col * 80) << 8 | 0x10;
             GdipSolidBrush brush;
             gp::GdipCreateSolidFill(colours[row][col], brush.out());
-            gp::GdipSetSmoothingMode(cells.graphics.get(), Gdiplus::SmoothingModeNone);
-            gp::GdipFillRectangleI(cells.graphics.get(), brush.get(), col * 10, row * 10, 10, 10);
+            gp::GdipSetSmoothingMode(cells.graphics, Gdiplus::SmoothingModeNone);
+            gp::GdipFillRectangleI(cells.graphics, brush.get(), col * 10, row * 10, 10, 10);
         }
     Canvas canvas(100, 60);
-    NinePatch(canvas.graphics.get(), cells.bitmap.get(), MakeRect(0, 0, 100, 60), MakeRect(10, 10, 10, 10));
+    NinePatch(canvas.graphics, cells.bitmap, MakeRect(0, 0, 100, 60), MakeRect(10, 10, 10, 10));
     struct Probe {
         int x, y, row, col;
     };
@@ -91,7 +88,7 @@ TEST(NinePatch, KeepsCornersAndStretchesEdgesAndCentre) {
 
 TEST(DrawFrame, AStyleThatIsAColourDrawsASolidRectangleInIt) {
     Canvas canvas(20, 20);
-    DrawFrame(canvas.graphics.get(), MakeRect(2, 2, 10, 8), std::int32_t(0x80FF0000));
+    DrawFrame(canvas.graphics, MakeRect(2, 2, 10, 8), std::int32_t(0x80FF0000));
     EXPECT_TRUE(PixelNear(canvas.Pixel(2, 5), 0x80800000)) << "left edge";
     EXPECT_TRUE(PixelNear(canvas.Pixel(11, 5), 0x80800000)) << "right edge: width - 1";
     EXPECT_TRUE(PixelNear(canvas.Pixel(6, 9), 0x80800000)) << "bottom edge: height - 1";
@@ -101,9 +98,9 @@ TEST(DrawFrame, AStyleThatIsAColourDrawsASolidRectangleInIt) {
 
 TEST(DrawFrame, NamedStylesUseTheirOwnColours) {
     Canvas none(20, 20), solid(20, 20), sunken(20, 20);
-    DrawFrame(none.graphics.get(), MakeRect(2, 2, 10, 8), kFrameNone);
-    DrawFrame(solid.graphics.get(), MakeRect(2, 2, 10, 8), kFrameSolid);
-    DrawFrame(sunken.graphics.get(), MakeRect(2, 2, 10, 8), kFrameSunken);
+    DrawFrame(none.graphics, MakeRect(2, 2, 10, 8), kFrameNone);
+    DrawFrame(solid.graphics, MakeRect(2, 2, 10, 8), kFrameSolid);
+    DrawFrame(sunken.graphics, MakeRect(2, 2, 10, 8), kFrameSunken);
     EXPECT_EQ(none.Pixel(2, 5), 0u);
     EXPECT_TRUE(PixelNear(solid.Pixel(2, 5), 0xFE636363));
     EXPECT_TRUE(PixelNear(sunken.Pixel(2, 5), 0xA0000000)) << "sunken: dark left line";
@@ -113,8 +110,8 @@ TEST(DrawFrame, NamedStylesUseTheirOwnColours) {
 
 TEST(FadeEdges, ARectNarrowerThanTwiceTheSizeUsesHalfItsWidth) {
     Canvas narrow(120, 320), wide(320, 320);
-    FadeEdges(narrow.graphics.get(), MakeRect(0, 0, 60, 300), MakeARGB(RGB(0, 0, 255)));
-    FadeEdges(wide.graphics.get(), MakeRect(0, 0, 300, 300), MakeARGB(RGB(0, 0, 255)));
+    FadeEdges(narrow.graphics, MakeRect(0, 0, 60, 300), MakeARGB(RGB(0, 0, 255)));
+    FadeEdges(wide.graphics, MakeRect(0, 0, 300, 300), MakeARGB(RGB(0, 0, 255)));
     // Half-way down, away from the top and bottom strips: the left strip is
     // [0, 30), the right one [36, 67) (moved in by the inset of 6).
     EXPECT_GT(narrow.Alpha(1, 150), 200);
@@ -138,7 +135,7 @@ TEST(RoundRectPath, SpansTheRectsOuterPixels) {
 
 TEST(FillGradient, RunsFromTheFirstColourToTheSecondAndLeavesTheLastRow) {
     Canvas canvas(10, 40);
-    FillGradient(canvas.graphics.get(), MakeRect(0, 0, 10, 40), 0xFFFF0000, 0xFF0000FF);
+    FillGradient(canvas.graphics, MakeRect(0, 0, 10, 40), 0xFFFF0000, 0xFF0000FF);
     const std::uint32_t top = canvas.Pixel(5, 0), bottom = canvas.Pixel(5, 38);
     EXPECT_GT((top >> 16) & 0xFF, 230u);
     EXPECT_GT(bottom & 0xFF, 220u);
@@ -147,16 +144,27 @@ TEST(FillGradient, RunsFromTheFirstColourToTheSecondAndLeavesTheLastRow) {
 
 TEST(DrawShadow, FourRingsFadingOutwards) {
     Canvas canvas(80, 60);
-    DrawShadow(canvas.graphics.get(), MakeRect(10, 10, 50, 30), 0, RGB(0, 0, 0));
+    DrawShadow(canvas.graphics, MakeRect(10, 10, 50, 30), 0, RGB(0, 0, 0));
     const int expected[] = {45, 25, 10, 5};
     for (int ring = 0; ring < 4; ++ring) EXPECT_NEAR(canvas.Alpha(30, 10 - ring), expected[ring], 3) << ring;
     EXPECT_EQ(canvas.Alpha(30, 5), 0);
     EXPECT_EQ(canvas.Alpha(30, 20), 0) << "nothing inside";
 }
 
+TEST(DibSurface, FillsRegionsAndScalesAlphaOnItsPixels) {
+    Canvas canvas(40, 30);
+    GdiRegion round(CreateRoundRectRgn(5, 5, 35, 25, 12, 12));
+    canvas.surface.Fill(round.get(), Premultiply(0x80FF0000));
+    EXPECT_EQ(canvas.Pixel(20, 15), 0x80800000u);
+    EXPECT_EQ(canvas.Pixel(5, 5), 0u) << "a rounded corner stays empty";
+    EXPECT_EQ(canvas.Pixel(4, 15), 0u);
+    canvas.surface.ScaleAlpha(128);
+    EXPECT_EQ(canvas.Pixel(20, 15), 0x40400000u);
+}
+
 TEST(DrawGlow, IsBrightestInTheMiddle) {
     Canvas canvas(60, 60);
-    DrawGlow(canvas.graphics.get(), 30, 30);
+    DrawGlow(canvas.graphics, 30, 30);
     EXPECT_GT(canvas.Alpha(30, 30), 200);
     EXPECT_LT(canvas.Alpha(30, 14), 90);
     EXPECT_EQ(canvas.Alpha(5, 5), 0);

@@ -1,15 +1,6 @@
-#include "stage/core/surface.h"
-
-#include <algorithm>
+#include "stage/core/graphics_settings.h"
 
 namespace stage {
-
-GdipBitmap CreateSurface(int width, int height) {
-    GdipBitmap bitmap;
-    gp::GdipCreateBitmapFromScan0(std::max(width, 1), std::max(height, 1), 0, PixelFormat32bppPARGB,
-                                  nullptr, bitmap.out());
-    return bitmap;
-}
 
 GdipGraphics GraphicsFor(GpImage* image) {
     GdipGraphics graphics;
