@@ -1,11 +1,11 @@
 #pragma once
-// Owning pointers for GDI+ flat-API objects: one template, one alias per kind
-// of object, each releasing with the function GDI+ names for it.
+// Owning pointers for GDI+ flat-API objects: one alias per kind of object,
+// each releasing with the function GDI+ names for it.
 #include <windows.h>
 #include <objidl.h>
 #include <gdiplus.h>
 
-#include <utility>
+#include "stage/core/unique_handle.h"
 
 namespace stage {
 
@@ -28,35 +28,7 @@ using Gdiplus::GpStatus;
 using Gdiplus::GpStringFormat;
 
 template <class T, auto Release>
-class GdipPtr {
-public:
-    GdipPtr() = default;
-    explicit GdipPtr(T* object) : object_(object) {}
-    GdipPtr(GdipPtr&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
-    GdipPtr& operator=(GdipPtr&& other) noexcept {
-        if (this != &other) reset(std::exchange(other.object_, nullptr));
-        return *this;
-    }
-    GdipPtr(const GdipPtr&) = delete;
-    GdipPtr& operator=(const GdipPtr&) = delete;
-    ~GdipPtr() { reset(); }
-
-    T* get() const { return object_; }
-    explicit operator bool() const { return object_ != nullptr; }
-    // For the GDI+ functions that create an object through an out pointer.
-    T** out() {
-        reset();
-        return &object_;
-    }
-    T* release() { return std::exchange(object_, nullptr); }
-    void reset(T* object = nullptr) {
-        if (object_) Release(object_);
-        object_ = object;
-    }
-
-private:
-    T* object_ = nullptr;
-};
+using GdipPtr = UniqueHandle<T*, Release>;
 
 using GdipImage = GdipPtr<GpImage, &gp::GdipDisposeImage>;
 using GdipBitmap = GdipPtr<GpBitmap, &gp::GdipDisposeImage>;

@@ -16,14 +16,19 @@ constexpr std::uint32_t kBackgroundPixel = 0xFE00007F;
 
 class Composition : public ::testing::Test {
 protected:
+    // Puts e on the window, or under parent, and lets the window compose it.
+    void Place(ColourElement& e, const RectF& bounds, ElementHandle parent = 0) {
+        if (parent) e.Create(parent, bounds, 50, 1);
+        else e.Create(w.window, bounds, 50, 1);
+        PumpMessages();
+    }
     HostWindow w{200, 150};
 };
 
 TEST_F(Composition, LaterSiblingsAreDrawnOnTop) {
     ColourElement red(kRed), green(kGreen);
-    red.Create(w.window, MakeRect(20, 20, 40, 40), 50, 1);
-    green.Create(w.window, MakeRect(40, 40, 40, 40), 50, 1);
-    PumpMessages();
+    Place(red, MakeRect(20, 20, 40, 40));
+    Place(green, MakeRect(40, 40, 40, 40));
     EXPECT_TRUE(PixelNear(w.Pixel(30, 30), kRedPixel));
     EXPECT_TRUE(PixelNear(w.Pixel(50, 50), kGreenPixel));
     EXPECT_TRUE(PixelNear(w.Pixel(100, 100), kBackgroundPixel));
@@ -35,9 +40,8 @@ TEST_F(Composition, LaterSiblingsAreDrawnOnTop) {
 
 TEST_F(Composition, AHiddenElementIsSkippedWithItsSubtree) {
     ColourElement parent(kRed), child(kGreen);
-    parent.Create(w.window, MakeRect(20, 20, 60, 60), 50, 1);
-    child.Create(parent.GetHandle(), MakeRect(30, 30, 20, 20), 50, 1);
-    PumpMessages();
+    Place(parent, MakeRect(20, 20, 60, 60));
+    Place(child, MakeRect(30, 30, 20, 20), parent.GetHandle());
     ASSERT_TRUE(PixelNear(w.Pixel(35, 35), kGreenPixel));
     parent.Visible(2);  // anything but 1 hides
     PumpMessages();
@@ -60,9 +64,8 @@ TEST_F(Composition, ADisabledElementIsHalfTransparentUnlessItsClassDrawsItsOwnLo
 
 TEST_F(Composition, ChildrenAreClippedToTheirParent) {
     ColourElement parent(kRed), child(kGreen);
-    parent.Create(w.window, MakeRect(20, 20, 40, 40), 50, 1);
-    child.Create(parent.GetHandle(), MakeRect(50, 50, 40, 40), 50, 1);
-    PumpMessages();
+    Place(parent, MakeRect(20, 20, 40, 40));
+    Place(child, MakeRect(50, 50, 40, 40), parent.GetHandle());
     EXPECT_TRUE(PixelNear(w.Pixel(55, 55), kGreenPixel));
     EXPECT_TRUE(PixelNear(w.Pixel(70, 70), kBackgroundPixel)) << "outside the parent";
 }
