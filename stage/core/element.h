@@ -6,7 +6,8 @@
 // * Identity. An element is named by its ElementHandle (element_handle.h)
 //   from Create until Destroy. Tree links, window messages, timer ids and
 //   event handlers carry handles; ResolveElement turns one back into the
-//   object, or into 0 once the element is gone.
+//   object, or into 0 once the element is gone. An element's own timer has
+//   the id ElementTimerId(handle), its transition timer handle + 1.
 // * Ownership. Whoever makes an element object owns it (a member, or a
 //   std::unique_ptr). Create registers it; Destroy takes it off the window
 //   (subtree included) and releases its handle and surfaces, but does not free
@@ -19,17 +20,32 @@
 // * Events. DispatchEvent (element_events.h) calls HandleMessage, then the
 //   first matching handler of the EventTable. SendEvent/PostEvent go through
 //   the window as WM_STAGE_EVENT, so they work from any thread and land on
-//   the window's thread. HandleMessage answers -1 for "not handled".
-// * Painting. A class renders only into its own surface: on WM_PAINT and
-//   whenever its look changes, between BeginElementPaint and EndElementPaint
-//   (element_paint.h). The compositor (compose.h) puts surfaces together.
+//   the window's thread. HandleMessage answers -1 for "not handled". The
+//   compositor asks its questions (EV_QUERYDISABLEDLOOK, EV_DRAWTRANSITION,
+//   EV_PREPAINT) by dispatching directly, on the window's thread.
+// * Painting. A class renders only into its own surface, a premultiplied
+//   32-bit DIB with GDI+ graphics on it: on WM_PAINT and whenever its look
+//   changes, between BeginElementPaint and EndElementPaint (element_paint.h),
+//   drawing with GDI+ and the primitives of drawing.h. The compositor
+//   (compose.h) blends surfaces into the window's back buffer.
 // * A new class (text element, caption button, tab strip, menu item, ...)
-//   derives from Element, sets its type code in its own creation function,
-//   overrides HandleMessage (and Clone), and keeps its fields after the base.
-//   It never touches another element's fields: it goes through the handle.
+//   derives from Element, keeps its fields after the base, sets its type code
+//   through its own creation function (CreateText, CreateTitleButton, ...)
+//   that ends in Create, overrides HandleMessage (and Clone), and reaches
+//   other elements only through their handles.
 // * Wrappers. ElementRef<T> (element_ref.h) names an element someone else
 //   created; BindWrapper/UnbindWrapper point one at an existing element for a
 //   while, as the host does to restyle the title a WindowHost made.
+//
+// Where the next pieces go, in this folder:
+// * Text services: text_format.h (TextFormat), text_drawing.h (DrawText,
+//   Glow, IsColourDark, IsBackgroundDark, MeasureString, MeasureRange,
+//   WideLength); the TextElement class in text_element.h (type code 3).
+//   Fonts: DefaultFont() (stage_startup.h) is shared and never deleted;
+//   CreateFontByName (fonts.h) gives fonts an element owns. Texts arrive as
+//   code page 936 and are kept as UTF-16 (text_convert.h).
+// * Window host input, caption and the remaining window messages: see the
+//   note in window_host.h.
 //
 // Operations follow the base slot order. Property operations take an optional
 // value: given, it is set; the current value is returned either way.

@@ -4,28 +4,32 @@
 // tree, focus, hover and capture.
 //
 // Where things go:
-// * window_host.cpp            Attach, detaching (OnDestroy), OnSize, the small
-//                              property operations.
+// * window_host.cpp            Attach, detaching (OnDestroy), OnSize,
+//                              LayoutCaption and the small property operations.
 // * window_host_proc.cpp       WindowProc: the message table. Messages reach
 //                              the right host through the Vw_Wnd_Control
 //                              property (window_routing.h), never through
 //                              generated code.
 // * window_host_tooltip.cpp    the tooltip window and SetTooltip.
 // * background.cpp, background_fade.cpp, compose.cpp, present.cpp,
-//   redraw_queue.cpp           rendering (SetBackground, composition,
-//                              presenting, the redraw queue).
-// * Input (OnMouse, OnSizingBorder, OnKeyDown, OnSysChar, SetHotkey, SetFocus,
-//   the element callbacks) belongs in window_host_input.cpp, with its cases
-//   added to WindowProc. The focus, hover and press state it works on is
-//   FocusState below; ForgetElement is where every reference to a destroyed
-//   element is dropped, so anything new that names elements (the hotkey
-//   table) is cleared there too.
-// * The caption (icon element, title TextElement with tag "handle + 2",
-//   caption buttons) is made in Attach where the comment marks it, into
-//   captionButtons_, iconElement_ and titleElement_; LayoutCaption already
-//   places whatever is there.
-// * Effects (Show with an effect, the close effect, blur behind) come with
-//   their own files; the fade-in of a new background is background_fade.cpp.
+//   redraw_queue.cpp           rendering: SetBackground, the fade-in of a new
+//                              background, composition, presenting, the
+//                              redraw queue.
+// * Still to come, in window_host_input.cpp: OnMouse, OnSizingBorder,
+//   OnKeyDown, OnSysChar, SetHotkey, SetFocus and the element callbacks
+//   (onMouseDown ... onKillFocus, with their setters), with their cases
+//   (mouse, keyboard, WM_ACTIVATE, WM_SETCURSOR, WM_GETMINMAXINFO,
+//   WM_SETTEXT, WM_CLOSE, WM_MOUSELEAVE, WM_STAGE_SETFOCUS,
+//   WM_STAGE_SETHOTKEY) added to WindowProc's switch. They work on
+//   FocusState below. ForgetElement is where every reference to a destroyed
+//   element is dropped: anything new that names elements (the hotkey table)
+//   is cleared there too.
+// * The caption (icon element, title TextElement whose tag is its handle + 2
+//   in decimal, caption buttons) is made in Attach where the comment marks
+//   it, into iconElement_, titleElement_ and captionButtons_; LayoutCaption
+//   already places whatever is there, and OnDestroy releases it.
+// * Show, the close effect and blur behind for Show use blur_behind.h; the
+//   open and close effects come with their own files.
 #include <windows.h>
 
 #include <cstdint>
