@@ -93,6 +93,7 @@ bool WindowHost::Attach(HWND window, const AttachOptions& options) {
     // The caption is made here: the icon element, the title element (tag =
     // its handle + 2 in decimal) and the caption buttons, from x = width - 12
     // leftwards, into iconElement_, titleElement_ and captionButtons_.
+    deferred_.clear();  // SetBackground below paints everything anyway
     ResumePainting();
     std::optional<std::span<const std::uint8_t>> image;
     if (!options.backgroundImage.empty()) image = options.backgroundImage;
