@@ -2,6 +2,9 @@
 // property operations.
 #include "stage/core/window_host.h"
 
+#include <vector>
+
+#include "stage/core/blur_behind.h"
 #include "stage/core/call_routine.h"
 #include "stage/core/compose.h"
 #include "stage/core/element_events.h"
@@ -90,9 +93,7 @@ bool WindowHost::Attach(HWND window, const AttachOptions& options) {
     redrawQueue_.Init(this);
     previousProc_ = RouteToHost(window);
     SuspendPainting();
-    // The caption is made here: the icon element, the title element (tag =
-    // its handle + 2 in decimal) and the caption buttons, from x = width - 12
-    // leftwards, into iconElement_, titleElement_ and captionButtons_.
+    createCaption();
     deferred_.clear();  // SetBackground below paints everything anyway
     ResumePainting();
     std::optional<std::span<const std::uint8_t>> image;
@@ -123,6 +124,8 @@ void WindowHost::OnDestroy() {
     titleElement_.reset();
     elementClip_.reset();
     backgroundImage_.reset();
+    accelTable_.clear();
+    tracking_ = false;
     destroyTooltip();
     if (focus_.captured && GetCapture() == window_) ReleaseCapture();
     focus_ = {};
@@ -168,6 +171,7 @@ void WindowHost::ForgetElement(ElementHandle element) {
     if (focus_.hovered == element) focus_.hovered = 0;
     if (focus_.keyboardFocus == element) focus_.keyboardFocus = 0;
     if (tooltipElement_ == element) SetTooltip(element, "");
+    std::erase_if(accelTable_, [element](const Hotkey& h) { return h.element == element; });
 }
 
 void WindowHost::ResumePainting() {
@@ -198,6 +202,23 @@ int WindowHost::FrameStyle(std::optional<int> value) {
     return frameStyle_;
 }
 
+void WindowHost::Show(int, int) {
+    // What is waiting (invalidations above all) is done before the window
+    // appears; a quit request stays for the message loop.
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(int(msg.wParam));
+            break;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    if (!window_) return;
+    if (blurBehind_) BlurBehind(window_, {6, 6, size_.cx - 5, size_.cy - 5}, 6, frameStyle_, windowAlpha_);
+    ShowWindow(window_, SW_SHOWNORMAL);
+}
+
 void WindowHost::SetShadowColour(COLORREF colour) { shadowColour_ = colour == COLORREF(-1) ? 0 : colour; }
 
 void WindowHost::SetDefaultCursor(LPCWSTR systemCursorId) {
@@ -211,19 +232,5 @@ PaintBackgroundCallback WindowHost::SetPaintBackgroundCallback(PaintBackgroundCa
 MessageHook WindowHost::SetMessageHook(MessageHook hook) { return messageHook_ = hook; }
 
 SizeCallback WindowHost::SetSizeCallback(SizeCallback callback) { return onSize_ = callback; }
-
-void WindowHost::LayoutCaption() {
-    if (!captionFlags_) return;
-    float x = float(size_.cx - 5);
-    if (captionFlags_ & kCaptionClose) x -= 12;
-    for (const auto& button : captionButtons_) {
-        x -= 28;
-        button->Move(x, 7.0f, std::nullopt, std::nullopt, false);
-    }
-    if ((captionFlags_ & kCaptionTitle) && titleElement_) {
-        const float left = (captionFlags_ & kCaptionIcon) ? 28.0f : 11.0f;
-        titleElement_->Move(left, 10.0f, x - left, 20.0f);
-    }
-}
 
 }  // namespace stage

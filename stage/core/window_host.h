@@ -4,34 +4,34 @@
 // tree, focus, hover and capture.
 //
 // Where things go:
-// * window_host.cpp            Attach, detaching (OnDestroy), OnSize,
-//                              LayoutCaption and the small property operations.
+// * window_host.cpp            Attach, detaching (OnDestroy), OnSize, Show
+//                              and the small property operations.
 // * window_host_proc.cpp       WindowProc: the message table. Messages reach
 //                              the right host through the Vw_Wnd_Control
 //                              property (window_routing.h), never through
 //                              generated code.
+// * window_host_mouse.cpp      OnMouse and OnSizingBorder: hover, press,
+//                              capture, click, dragging and sizing the window.
+// * window_host_keyboard.cpp   OnKeyDown (Tab, Enter, Space), OnSysChar and
+//                              SetHotkey (Alt + mnemonic), SetFocus.
+// * window_host_caption.cpp    the caption: icon element, title TextElement
+//                              (tag = its handle + 2 in decimal) and caption
+//                              buttons (caption_parts.h), made in Attach and
+//                              placed by LayoutCaption.
 // * window_host_tooltip.cpp    the tooltip window and SetTooltip.
 // * background.cpp, background_fade.cpp, compose.cpp, present.cpp,
 //   redraw_queue.cpp           rendering: SetBackground, the fade-in of a new
 //                              background, composition, presenting, the
 //                              redraw queue.
-// * Still to come, in window_host_input.cpp: OnMouse, OnSizingBorder,
-//   OnKeyDown, OnSysChar, SetHotkey, SetFocus and the element callbacks
-//   (onMouseDown ... onKillFocus, with their setters), with their cases
-//   (mouse, keyboard, WM_ACTIVATE, WM_SETCURSOR, WM_GETMINMAXINFO,
-//   WM_SETTEXT, WM_CLOSE, WM_MOUSELEAVE, WM_STAGE_SETFOCUS,
-//   WM_STAGE_SETHOTKEY) added to WindowProc's switch. They work on
-//   FocusState below. ForgetElement is where every reference to a destroyed
-//   element is dropped: anything new that names elements (the hotkey table)
-//   is cleared there too.
-// * The caption (icon element, title TextElement whose tag is its handle + 2
-//   in decimal, caption buttons) is made in Attach where the comment marks
-//   it, into iconElement_, titleElement_ and captionButtons_; LayoutCaption
-//   already places whatever is there, and OnDestroy releases it.
-// * Show, the close effect and blur behind for Show use blur_behind.h; the
-//   open and close effects come with their own files.
+// Focus, hover, press and capture live in FocusState below. ForgetElement is
+// where every reference to a destroyed element is dropped, the hotkey table's
+// included.
+// Show makes the window appear at once and WM_CLOSE only hides it: the open
+// and close effects (SetCloseEffect keeps the close one) come with their own
+// files.
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -45,6 +45,7 @@
 #include "stage/core/element.h"
 #include "stage/core/gdi_handles.h"
 #include "stage/core/redraw_queue.h"
+#include "stage/core/text_element.h"
 
 namespace stage {
 
@@ -90,6 +91,23 @@ struct FocusState {
 using PaintBackgroundCallback = void (*)(HWND window, GpGraphics* graphics, int width, int height);
 using MessageHook = LRESULT (*)(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 using SizeCallback = void (*)(HWND window, int width, int height);
+// Called with the element the event is about (0 for none) and its type code.
+using ElementCallback = void (*)(HWND window, ElementHandle element, WPARAM wparam, LPARAM lparam, int typeCode);
+
+// The element callbacks of a host, in the order of their setters.
+enum class HostCallback {
+    MouseDown,
+    MouseUp,
+    Click,
+    DoubleClick,
+    RightDown,
+    RightUp,
+    MouseLeave,
+    MouseEnter,
+    SetFocus,
+    KillFocus,
+    Count,
+};
 
 class WindowHost {
 public:
@@ -106,8 +124,18 @@ public:
     void SetTooltip(ElementHandle element, std::optional<std::string_view> text = std::nullopt);
     // One step of the fade-in of a new background.
     void FadeTick();
+    // Alt + character: clicks the first visible, enabled element registered
+    // for it (either case); true when it did.
+    bool OnSysChar(WPARAM character, LPARAM lparam);
+    // The focused element first; then Tab moves the focus, Enter and Space click.
+    void OnKeyDown(WPARAM key, LPARAM lparam);
     void OnDestroy();
     void OnSize(WPARAM sizeKind);
+    // Registers (or, with 0, removes) the element's mnemonic character.
+    int SetHotkey(ElementHandle element, UINT character);
+    void OnMouse(UINT message, WPARAM wparam, LPARAM lparam);
+    // A mouse move or press on the resizing border; true when it was one.
+    bool OnSizingBorder(UINT message, LPARAM lparam);
     bool Attach(HWND window, const AttachOptions& options = {});
     bool Draggable(std::optional<bool> value = std::nullopt);
     int FrameStyle(std::optional<int> value = std::nullopt);
@@ -120,13 +148,21 @@ public:
                        std::optional<Argb> colour, int mode, bool quiet);
     void LayoutCaption();
     void SetShadowColour(COLORREF colour);
+    // Refused for an element that is disabled, hidden, not focusable, a
+    // caption button or focused already.
+    void SetFocus(ElementHandle element, bool byKeyboard);
     // The whole window when no rectangle is given.
     void Present(std::optional<RectF> rect = std::nullopt);
+    // Shows the window, with blur behind when that is on. (The open effect
+    // and its duration are not played yet: the window appears at once.)
+    void Show(int effect = 0, int duration = 200);
+    void SetCloseEffect(int effect) { closeEffect_ = effect; }
     void SetDefaultCursor(HCURSOR cursor) { defaultCursor_ = cursor; }
     void SetDefaultCursor(LPCWSTR systemCursorId);
     PaintBackgroundCallback SetPaintBackgroundCallback(PaintBackgroundCallback callback);
     MessageHook SetMessageHook(MessageHook hook);
     SizeCallback SetSizeCallback(SizeCallback callback);
+    ElementCallback SetCallback(HostCallback which, ElementCallback callback);
 
     // For the framework.
     ElementHandle Handle() const { return handle_; }
@@ -156,6 +192,10 @@ public:
     HCURSOR DefaultCursor() const { return defaultCursor_; }
     bool Resizable() const { return resizable_; }
     HWND TooltipWindow() const { return tooltip_; }
+    int CloseEffect() const { return closeEffect_; }
+    TextElement* Title() const { return titleElement_.get(); }
+    Element* CaptionIcon() const { return iconElement_.get(); }
+    const std::vector<std::unique_ptr<Element>>& CaptionButtons() const { return captionButtons_; }
 
 private:
     void applyStyles(const AttachOptions& options);
@@ -176,6 +216,30 @@ private:
     LRESULT onPaint();
     LRESULT onStageMoved(ElementHandle element, bool recompose);
     LRESULT passOn(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT onSetText(WPARAM wparam, LPARAM lparam);
+    void onActivate(WPARAM wparam, LPARAM lparam);
+    void onSetCursor();
+    void fillMinMaxInfo(MINMAXINFO& info) const;
+    void onStyleChanged(WPARAM which, const STYLESTRUCT& styles);
+    void trackLeave();
+    void onMouseLeave();
+    // Mouse (window_host_mouse.cpp).
+    void capturedMouse(UINT message, WPARAM wparam, LPARAM lparam);
+    void leftDown(ElementHandle hit, WPARAM wparam, LPARAM lparam);
+    void press(ElementHandle element, WPARAM wparam, LPARAM lparam);
+    void enter(ElementHandle element, WPARAM wparam, LPARAM lparam);
+    void leave(ElementHandle element, WPARAM wparam, LPARAM lparam, ElementHandle now);
+    void toggleMaximize(LPARAM lparam);
+    void startMove(LPARAM lparam);
+    // Keyboard (window_host_keyboard.cpp).
+    void tabToNext();
+    void clickFocused();
+    // Caption (window_host_caption.cpp).
+    void createCaption();
+    void createTitle();
+    // The element's SendEvent; 0 when there is no such element.
+    LRESULT sendEvent(ElementHandle element, UINT code, WPARAM wparam, LPARAM lparam);
+    void notify(HostCallback which, ElementHandle element, WPARAM wparam, LPARAM lparam);
     // Tooltip (window_host_tooltip.cpp).
     void createTooltip();
     void destroyTooltip();
@@ -213,12 +277,21 @@ private:
     int fadeAlpha_ = 0;
     std::vector<std::unique_ptr<Element>> captionButtons_;
     std::unique_ptr<Element> iconElement_;
-    std::unique_ptr<Element> titleElement_;
+    std::unique_ptr<TextElement> titleElement_;
     RedrawQueue redrawQueue_;
     PaintBackgroundCallback onPaintBackground_ = nullptr;
     MessageHook messageHook_ = nullptr;
     SizeCallback onSize_ = nullptr;
     std::vector<RectF> deferred_;  // asked for while painting was suspended
+    // Mnemonics: Alt + character clicks the element.
+    struct Hotkey {
+        ElementHandle element;
+        UINT character;
+    };
+    std::vector<Hotkey> accelTable_;
+    std::array<ElementCallback, size_t(HostCallback::Count)> callbacks_{};
+    bool tracking_ = false;  // leave tracking requested for the pointer
+    int closeEffect_ = 0;
 };
 
 // The WindowHost of a framework window, or 0.
