@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/bench_timing.h"
 #include "stage/core/element.h"
 #include "stage/core/element_paint.h"
 #include "stage/core/stage_startup.h"
@@ -18,6 +19,7 @@
 namespace {
 
 using namespace stage;
+using bench::microsecondsPerCall;
 
 class Block : public Element {
 public:
@@ -36,30 +38,6 @@ public:
 private:
     Argb colour_;
 };
-
-double now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) / double(frequency.QuadPart);
-}
-
-// Median over batches of the time per call, in microseconds.
-template <class F>
-double microsecondsPerCall(int batches, int callsPerBatch, F call) {
-    std::vector<double> perCall;
-    for (int b = 0; b < batches; ++b) {
-        const double start = now();
-        for (int i = 0; i < callsPerBatch; ++i) call(i);
-        perCall.push_back((now() - start) * 1e6 / callsPerBatch);
-    }
-    std::sort(perCall.begin(), perCall.end());
-    return perCall[perCall.size() / 2];
-}
 
 void pump() {
     MSG msg;

@@ -23,16 +23,27 @@ start_demo_site() {
 }
 stop_demo_site() { [ -z "$site" ] || kill "$site" 2>/dev/null || true; }
 
+# While the host has no window of its own, a framework window (tools/stagedemo)
+# shows what the widget framework draws.
+stage_demo=
+start_stage_demo() {
+  cmake/wine-run.sh "$build" "$build/tools/stagedemo/stagedemo.exe" &
+  stage_demo=$!
+}
+stop_stage_demo() { [ -z "$stage_demo" ] || kill "$stage_demo" 2>/dev/null || true; }
+
 if [ -n "${DISPLAY:-}" ]; then
-  trap stop_demo_site EXIT
+  trap 'stop_demo_site; stop_stage_demo' EXIT
   start_demo_site
+  start_stage_demo
   cmake/wine-run.sh "$build" "$app/searchhost.exe"
   exit
 fi
 
 cmake/wine-session.sh start "$build"
-trap 'stop_demo_site; cmake/wine-session.sh stop "$build"' EXIT
+trap 'stop_demo_site; stop_stage_demo; cmake/wine-session.sh stop "$build"' EXIT
 start_demo_site
+start_stage_demo
 cmake/wine-run.sh "$build" "$app/searchhost.exe" &
 host=$!
 sleep 8

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "stage/core/graphics_settings.h"
 #include "stage/core/text_convert.h"
 #include "stage/core/window_host.h"
 
@@ -11,20 +10,6 @@ namespace stage {
 namespace {
 
 Gdiplus::RectF toGdiplus(const RectF& r) { return {r.left, r.top, r.width, r.height}; }
-
-// A transparent premultiplied bitmap with the framework's drawing settings.
-struct Canvas {
-    GdipBitmap bitmap;
-    GdipGraphics graphics;
-};
-
-Canvas makeCanvas(int width, int height) {
-    Canvas canvas;
-    gp::GdipCreateBitmapFromScan0(std::max(width, 1), std::max(height, 1), 0, PixelFormat32bppPARGB, nullptr,
-                                  canvas.bitmap.out());
-    canvas.graphics = GraphicsFor(canvas.bitmap.get());
-    return canvas;
-}
 
 void drawString(GpGraphics* graphics, const Gdiplus::RectF& layout, std::wstring_view text, GpFont* font,
                 GpStringFormat* format, Argb colour) {
@@ -45,31 +30,6 @@ Argb sampleOver(GpBitmap* picture, int x, int y, Argb background) {
 }
 
 }  // namespace
-
-void Glow(GpGraphics* graphics, const RectF& rect, std::wstring_view text, GpFont* font, GpStringFormat* format,
-          Argb colour, int scale) {
-    if (!graphics || !font || text.empty()) return;
-    const int width = int(rect.width) + 7, height = int(rect.height) + 7;
-    Canvas halo = makeCanvas(width, height);
-    if (!halo.graphics) return;
-    static constexpr POINT kOffsets[] = {{5, 4}, {3, 4}, {4, 3}, {4, 5}, {4, 4}};
-    for (const POINT& at : kOffsets)
-        drawString(halo.graphics.get(), {float(at.x), float(at.y), rect.width, rect.height}, text, font, format,
-                   colour);
-    GpBitmap* spread = halo.bitmap.get();
-    Canvas small;
-    if (scale > 1) {
-        // Scaling down and drawing back up is the blur.
-        small = makeCanvas(width / scale, height / scale);
-        if (!small.graphics) return;
-        gp::GdipSetCompositingQuality(small.graphics.get(), Gdiplus::CompositingQualityGammaCorrected);
-        gp::GdipSetInterpolationMode(small.graphics.get(), Gdiplus::InterpolationModeHighQualityBilinear);
-        gp::GdipDrawImageRect(small.graphics.get(), spread, 0, 0, float(std::max(width / scale, 1)),
-                              float(std::max(height / scale, 1)));
-        spread = small.bitmap.get();
-    }
-    gp::GdipDrawImageRect(graphics, spread, rect.left - 4, rect.top - 4, float(width), float(height));
-}
 
 void DrawText(GpGraphics* graphics, const RectF& layout, std::wstring_view text, GpFont* font, Argb colour,
               GpStringFormat* format, int effect, Argb effectColour) {
