@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "settings/message_pump.h"
 #include "stage/core/blur_behind.h"
 #include "stage/core/call_routine.h"
 #include "stage/core/compose.h"
@@ -203,17 +204,8 @@ int WindowHost::FrameStyle(std::optional<int> value) {
 }
 
 void WindowHost::Show(int, int) {
-    // What is waiting (invalidations above all) is done before the window
-    // appears; a quit request stays for the message loop.
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(int(msg.wParam));
-            break;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    // What is waiting (invalidations above all) is done before the window appears.
+    settings::pumpPendingMessages();
     if (!window_) return;
     if (blurBehind_) BlurBehind(window_, {6, 6, size_.cx - 5, size_.cy - 5}, 6, frameStyle_, windowAlpha_);
     ShowWindow(window_, SW_SHOWNORMAL);

@@ -147,8 +147,10 @@ void WindowHost::press(ElementHandle element, WPARAM wparam, LPARAM lparam) {
         const ElementHandle old = focus_.focused;
         focus_.focused = element;
         focus_.keyboardFocus = 0;
-        sendEvent(old, EV_KILLFOCUS, wparam, element);
-        notify(HostCallback::KillFocus, old, wparam, lparam);
+        if (old) {
+            sendEvent(old, EV_KILLFOCUS, wparam, element);
+            notify(HostCallback::KillFocus, old, wparam, lparam);
+        }
         sendEvent(element, EV_SETFOCUS, wparam, old);
         notify(HostCallback::SetFocus, element, wparam, lparam);
     }

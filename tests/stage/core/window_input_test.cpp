@@ -210,6 +210,55 @@ TEST_F(WindowInput, HoverEntersAndLeavesElements) {
     EXPECT_EQ(Focus().hovered, 0u);
 }
 
+TEST_F(WindowInput, CallbacksNameTheElementAndItsTypeCode) {
+    for (HostCallback which : {HostCallback::MouseDown, HostCallback::MouseUp, HostCallback::RightDown,
+                               HostCallback::RightUp, HostCallback::SetFocus, HostCallback::KillFocus}) {
+        static const ElementCallback callbacks[] = {
+            record<HostCallback::MouseDown>, record<HostCallback::MouseUp>,  record<HostCallback::Click>,
+            record<HostCallback::DoubleClick>, record<HostCallback::RightDown>, record<HostCallback::RightUp>,
+            record<HostCallback::MouseLeave>, record<HostCallback::MouseEnter>, record<HostCallback::SetFocus>,
+            record<HostCallback::KillFocus>};
+        w.host->SetCallback(which, callbacks[size_t(which)]);
+    }
+    ColourElement a, b;
+    Place(a, MakeRect(20, 20, 40, 40));
+    Place(b, MakeRect(100, 20, 40, 40));
+    Click(30, 30);
+    Mouse(WM_RBUTTONDOWN, 110, 30, MK_RBUTTON);
+    Mouse(WM_RBUTTONUP, 110, 30);
+    Click(110, 30);
+    const std::vector<std::pair<HostCallback, ElementHandle>> expected = {
+        {HostCallback::MouseDown, a.GetHandle()}, {HostCallback::SetFocus, a.GetHandle()},
+        {HostCallback::MouseUp, a.GetHandle()},   {HostCallback::Click, a.GetHandle()},
+        {HostCallback::MouseLeave, a.GetHandle()}, {HostCallback::RightDown, b.GetHandle()},
+        {HostCallback::RightUp, b.GetHandle()},   {HostCallback::MouseDown, b.GetHandle()},
+        {HostCallback::KillFocus, a.GetHandle()}, {HostCallback::SetFocus, b.GetHandle()},
+        {HostCallback::MouseUp, b.GetHandle()},   {HostCallback::Click, b.GetHandle()},
+    };
+    std::vector<std::pair<HostCallback, ElementHandle>> seen;
+    for (const Notified& n : notified) {
+        seen.emplace_back(n.which, n.element);
+        EXPECT_EQ(n.typeCode, 50);
+    }
+    EXPECT_EQ(seen, expected);
+}
+
+TEST_F(WindowInput, DeactivationEndsAPressWithoutAClick) {
+    ColourElement button;
+    Place(button, MakeRect(20, 20, 40, 40));
+    Mouse(WM_MOUSEMOVE, 30, 30);
+    Mouse(WM_LBUTTONDOWN, 30, 30, MK_LBUTTON);
+    SendMessageW(w.window, WM_ACTIVATE, WA_INACTIVE, 0);
+    EXPECT_FALSE(Focus().captured);
+    EXPECT_NE(GetCapture(), w.window);
+    EXPECT_EQ(button.Count(EV_MOUSELEAVE), 1);
+    EXPECT_EQ(button.Count(EV_KILLFOCUS), 1);
+    Mouse(WM_MOUSEMOVE, 31, 30);
+    EXPECT_EQ(button.Count(EV_MOUSEENTER), 2) << "the pointer's return enters it again";
+    Mouse(WM_LBUTTONUP, 31, 30);
+    EXPECT_EQ(button.Count(EV_CLICK), 0);
+}
+
 TEST_F(WindowInput, TheCursorIsTheHoveredElementsOrTheDefault) {
     ColourElement hand;
     Place(hand, MakeRect(20, 20, 40, 40));
