@@ -1,7 +1,7 @@
 #pragma once
 // The GoogleTest fixture of a plug-in test program: one session for the whole
 // program (the library is loaded and its window embedded once, as in the
-// host), a case skipped when this build has no site to script.
+// host). A build for the real hosts has no site to script: its cases are skipped.
 //   class Nimbra : public harness::PluginTest<Nimbra> {
 //   public:
 //       static constexpr const wchar_t* kLibrary = L"Nimbra.dll";
@@ -23,8 +23,8 @@ protected:
     }
     void SetUp() override {
         ASSERT_NE(session->window, nullptr) << "the library did not give its window";
-        if (!session->site.listening())
-            GTEST_SKIP() << "this build talks to real hosts, or port " << sitePort() << " is taken";
+        if (sitePort() == 0) GTEST_SKIP() << "this build talks to the real hosts";
+        ASSERT_TRUE(session->site.listening()) << "port " << sitePort() << " is taken (a demo site running?)";
     }
 
     // A whole search: keyword, Enter, the answers, until the end status text.
