@@ -205,6 +205,8 @@ TEST_F(Label, AnAnimatedChangeRunsOneTransitionThenTransitionsAreOffAgain) {
     EXPECT_EQ(label.TransitionInterval(), 60);
     EXPECT_EQ(label.TransitionStyle(), 2);
     ASSERT_TRUE(PumpUntil([] { return ends > 0; }));
+    // Frames drawn as transition frames (any frame may be drawn more than once).
+    transitionFrames.erase(std::unique(transitionFrames.begin(), transitionFrames.end()), transitionFrames.end());
     EXPECT_EQ(transitionFrames, (std::vector<int>{1, 2, 3, 4})) << "five ticks, the fifth shows the new text";
     EXPECT_EQ(label.TransitionFrames(), 0);
     EXPECT_EQ(label.TransitionInterval(), 0);
